@@ -1,0 +1,46 @@
+#pragma once
+// The main window's settings: read from and written to the settings file, set
+// by the option dialogs. Everything starts at 0 or off before the file is read.
+#include <QColor>
+#include <QString>
+
+namespace tw {
+
+// The open and save dialogs share their filter and default extension; each
+// keeps its own folder.
+struct FileDialogSettings {
+    QString filter;
+    QString defaultExt;
+    QString openDir;
+    QString saveDir;
+};
+
+struct EditorOptions {
+    int ColourScheme = 0;
+    QColor customText;
+    QColor customBackground;
+    int KeystrokeMapping = 0;
+    int StartupMode = 0;
+    bool PersistentGroups = false;
+    bool ConfirmPrompts = false;
+    bool AutoIndent = false;
+    int TabUse = 0;
+    int TabSpaces = 0;
+    bool InsertMode = false;
+    int BackupStyle = 0;
+    int MaxRecentFiles = 0;
+    int ClipboardMode = 0;
+    bool ShowPathsSetting = false;
+    // Set only by the About box's hidden mode; never cleared while running.
+    bool SettingsFileEditable = false;
+    FileDialogSettings dialogs;
+};
+
+// The filter both file dialogs get on a first run.
+inline const QString kFirstRunFilter = QStringLiteral(
+    "Any File|*.*|html Files (html)|*.html|htm Files (htm)|*.htm|C++ Files (cpp)|*.cpp|"
+    "C Files (c)|*.c|Header Files (h)|*.h|Java Files (java)|*.java|Batch Files (bat)|*.bat|"
+    "Assembly Files (asm)|*.asm|Pascal Files (pas)|*.pas|Basic Files (bas)|*.bas|"
+    "Text Files (txt)|*.txt|m3u Files (m3u)|*.m3u");
+
+} // namespace tw

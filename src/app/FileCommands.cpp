@@ -1,0 +1,242 @@
+#include "app/FileCommands.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+
+#include "app/DocumentHost.h"
+#include "app/DocumentTable.h"
+#include "app/EditorOptions.h"
+#include "editing/EditControl.h"
+#include "editing/TextCodec.h"
+#include "lists/FileListHooks.h"
+#include "platform/FileAttributes.h"
+#include "platform/ProgramDirectory.h"
+#include "platform/TextFile.h"
+#include "util/FileNames.h"
+#include "util/Filters.h"
+#include "util/PathStyle.h"
+
+namespace tw {
+
+namespace {
+
+const QString kLimitText = QStringLiteral("No more Files can be Opened!");
+
+// The busy cursor while a file is read, taken back however the read ends.
+struct BusyCursor {
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+};
+
+QString filterPatternOf(const QString& fileName) {
+    return QStringLiteral("*") + ExtensionPart(fileName);
+}
+
+} // namespace
+
+FileCommands::FileCommands(DocumentTable& table, EditControl& edit, DocumentHost& host,
+                           Prompts& prompts, EditorOptions& options, FileListHooks& lists)
+    : table_(table), edit_(edit), host_(host), prompts_(prompts), options_(options),
+      lists_(lists) {}
+
+bool FileCommands::documentShown() const { return !edit_.isHidden(); }
+
+bool FileCommands::IsSettingsFile(const QString& name, bool messages) {
+    const bool settings = SameFileName(name, programDirectory() + QStringLiteral("tw162.ini"));
+    if (settings && messages)
+        prompts_.message(QStringLiteral("Tarnwick cannot open \"tw162.ini\""), MessageType::Warning);
+    return settings;
+}
+
+OpenResult FileCommands::CanOpenFile(const QString& name, bool messages, bool checkLimit) {
+    if (!fileExists(name)) {
+        if (messages)
+            prompts_.message(QStringLiteral("File \"%1\" cannot be found").arg(name),
+                             MessageType::Warning);
+        return NotFound;
+    }
+    if (!options_.SettingsFileEditable && IsSettingsFile(name, messages))
+        return SettingsFileRefused;
+    if (checkLimit && table_.DocCount() >= DocumentTable::kMaxDocuments) {
+        if (messages)
+            reportLimit();
+        return LimitReached;
+    }
+    return OpenOk;
+}
+
+void FileCommands::reportLimit() { prompts_.message(kLimitText, MessageType::Warning); }
+
+bool FileCommands::isReadOnlyFile(const QString& name) const {
+    const AttributeQuery query = fileAttributes(name);
+    return query.ok() && (query.bits & FileAttribute::ReadOnly);
+}
+
+OpenResult FileCommands::OpenAsCurrent(const QString& name, bool messages) {
+    const OpenResult r = CanOpenFile(name, messages);
+    if (r != OpenOk)
+        return r;
+    // The file is read before anything changes, so a file that cannot be read
+    // leaves no empty tab behind.
+    LoadResult loaded;
+    {
+        BusyCursor busy;
+        loaded = readTextFile(name);
+    }
+    if (!loaded.ok()) {
+        if (messages)
+            prompts_.message(loaded.error, MessageType::Error);
+        return NotFound;
+    }
+    if (documentShown())
+        table_.ParkCurrentDocument();
+    else
+        host_.showDocumentArea();
+    table_.AddTabForNewDocument(name);
+    table_.SetCurrentFileName(name);
+    table_.incrementDocCount();
+    {
+        BusyCursor busy;
+        edit_.loadBytes(loaded.text.bytes, loaded.text.format.encoding, loaded.text.format.lineBreak);
+        table_.setShownFormat(loaded.text.format);
+    }
+    edit_.setSelStart(0);
+    host_.SetReadOnly(isReadOnlyFile(name));
+    table_.SetModified(false);
+    host_.RefreshModifiedState();
+    host_.EnableSwitchCommands();
+    return OpenOk;
+}
+
+OpenResult FileCommands::OpenInBackground(const QString& name, bool messages, bool asShown) {
+    if (asShown || !documentShown())
+        return OpenAsCurrent(name, messages);
+    const OpenResult r = CanOpenFile(name, messages);
+    if (r != OpenOk)
+        return r;
+    {
+        BusyCursor busy;
+        LoadResult loaded = readTextFile(name);
+        if (!loaded.ok()) {
+            if (messages)
+                prompts_.message(loaded.error, MessageType::Error);
+            return NotFound;
+        }
+        table_.AppendParkedTab(name, table_.DocCount());
+        DocRecord& rec = table_.createParkedRecord();
+        rec.FileName = name;
+        rec.format = loaded.text.format;
+        rec.Text = edit_.createDocument(loaded.text.bytes, loaded.text.format.encoding,
+                                        loaded.text.format.lineBreak);
+        table_.incrementDocCount();
+    }
+    host_.EnableSwitchCommands();
+    return OpenOk;
+}
+
+void FileCommands::FileNewMnuClick() {
+    if (table_.DocCount() > DocumentTable::kMaxDocuments - 1) {
+        reportLimit();
+        return;
+    }
+    if (!documentShown())
+        host_.showDocumentArea();
+    else if (table_.DocCount() != 0)
+        table_.ParkCurrentDocument();
+    host_.SetReadOnly(false);
+    table_.AddTabForNewDocument(QString());
+    table_.incrementDocCount();
+    table_.SetCurrentFileName(untitled_.nextName(options_.dialogs.defaultExt));
+    host_.RefreshModifiedState();
+    edit_.loadBytes(QByteArray(), TextFormat::Encoding::Utf8, "\n");
+    table_.setShownFormat(TextFormat{});
+    table_.SetModified(false);
+    host_.RefreshModifiedState();
+    host_.EnableSwitchCommands();
+}
+
+FileDialogRequest FileCommands::openRequest() const {
+    FileDialogRequest request;
+    request.filter = options_.dialogs.filter;
+    request.defaultExt = options_.dialogs.defaultExt;
+    request.initialDir = options_.dialogs.openDir;
+    request.filterIndex = FilterIndexOf(filterPatternOf(table_.CurrentFileName()), request.filter);
+    return request;
+}
+
+FileDialogRequest FileCommands::saveRequest() const {
+    FileDialogRequest request;
+    request.filter = options_.dialogs.filter;
+    request.defaultExt = options_.dialogs.defaultExt;
+    request.initialDir = options_.dialogs.saveDir;
+    request.filterIndex = FilterIndexOf(filterPatternOf(table_.CurrentFileName()), request.filter);
+    return request;
+}
+
+void FileCommands::FileOpenMnuClick() {
+    if (table_.DocCount() >= DocumentTable::kMaxDocuments) {
+        reportLimit();
+        return;
+    }
+    FileDialogRequest request = openRequest();
+    request.createPrompt = true;
+    const auto chosen = prompts_.openFile(request);
+    if (!chosen)
+        return;
+    if (fileExists(chosen->fileName)) {
+        if (OpenAsCurrent(chosen->fileName, true) != OpenOk)
+            return;
+    } else {
+        // The dialog has asked whether to create it: a new document bears the
+        // name, and Save writes straight to it.
+        FileNewMnuClick();
+        table_.SetCurrentFileName(chosen->fileName);
+    }
+    options_.dialogs.openDir = DirectoryPart(table_.CurrentFileName());
+    if (chosen->readOnlyTicked)
+        host_.SetReadOnly(true);
+}
+
+void FileCommands::FileInsertMnuClick() {
+    FileDialogRequest request = openRequest();
+    request.title = QStringLiteral("Insert");
+    request.hideReadOnly = true;
+    const auto chosen = prompts_.openFile(request);
+    if (!chosen || CanOpenFile(chosen->fileName, true, false) != OpenOk)
+        return;
+    const LoadResult loaded = readTextFile(chosen->fileName);
+    if (!loaded.ok()) {
+        prompts_.message(loaded.error, MessageType::Error);
+        return;
+    }
+    const qsizetype p = edit_.caretPosition();
+    edit_.insertBytes(p, convertText(loaded.text.bytes, loaded.text.format.encoding,
+                                     table_.shownFormat().encoding));
+    edit_.setSelStart(p);
+    options_.dialogs.openDir = DirectoryPart(chosen->fileName);
+}
+
+void FileCommands::FileReloadMnuClick() {
+    const QString name = table_.CurrentFileName();
+    if (CanOpenFile(name, true, false) != OpenOk)
+        return;
+    if (options_.ConfirmPrompts &&
+        prompts_.ask(QStringLiteral("Reload \"%1\"?").arg(name), MessageType::Confirmation,
+                     Buttons::YesNo) != Answer::Yes)
+        return;
+    LoadResult loaded;
+    {
+        BusyCursor busy;
+        loaded = readTextFile(name);
+    }
+    if (!loaded.ok()) {
+        prompts_.message(loaded.error, MessageType::Error);
+        return;
+    }
+    edit_.loadBytes(loaded.text.bytes, loaded.text.format.encoding, loaded.text.format.lineBreak);
+    table_.setShownFormat(loaded.text.format);
+    table_.SetModified(false);
+    host_.RefreshModifiedState();
+}
+
+} // namespace tw

@@ -1,0 +1,75 @@
+#pragma once
+// How files become documents and documents become files: the admission check,
+// opening as the shown document or in the background, and the File menu's
+// New, Open, Insert, Reload, Save, Save As, Save All, Close and Selection
+// commands with their questions.
+#include <QString>
+
+#include "app/UntitledNames.h"
+#include "util/Prompts.h"
+
+namespace tw {
+
+class DocumentTable;
+class DocumentHost;
+class EditControl;
+class FileListHooks;
+class SystemClipboard;
+struct EditorOptions;
+
+enum OpenResult { NotFound = 0, LimitReached = 2, SettingsFileRefused = 3, OpenOk = 4 };
+
+class FileCommands {
+public:
+    FileCommands(DocumentTable& table, EditControl& edit, DocumentHost& host, Prompts& prompts,
+                 EditorOptions& options, FileListHooks& lists);
+
+    // Admission of every file read. checkLimit is off for Insert and Reload,
+    // which add no document.
+    OpenResult CanOpenFile(const QString& name, bool messages, bool checkLimit = true);
+    bool IsSettingsFile(const QString& name, bool messages);
+    OpenResult OpenAsCurrent(const QString& name, bool messages);
+    OpenResult OpenInBackground(const QString& name, bool messages, bool asShown);
+
+    void FileNewMnuClick();
+    void FileOpenMnuClick();
+    void FileInsertMnuClick();
+    void FileReloadMnuClick();
+    // Each save returns false when the document could not be written.
+    bool FileSaveMnuClick();
+    bool FileSaveAsMnuClick();
+    bool FileSaveAllMnuClick();
+    bool SaveCurrentDocument();
+    void FileSelectionSaveMnuClick();
+    void FileSelectionOpenMnuClick();
+
+    Answer AskSaveChanges(int slot);
+    bool CloseCurrentDocument();
+    bool CloseAllDocuments();
+    void FileCloseCurrentFileMnuClick();
+
+    // Esc in the edit control: a mail message on the clipboard becomes the
+    // shown document's text, named after its first line and subject.
+    void MailCapture(SystemClipboard& clipboard);
+
+    // Whether a document is shown: the edit control's visibility.
+    bool documentShown() const;
+
+private:
+    bool isReadOnlyFile(const QString& name) const;
+    void reportLimit();
+    bool saveParked(int slot);
+    bool askOverwrite(const QString& name);
+    FileDialogRequest openRequest() const;
+    FileDialogRequest saveRequest() const;
+
+    DocumentTable& table_;
+    EditControl& edit_;
+    DocumentHost& host_;
+    Prompts& prompts_;
+    EditorOptions& options_;
+    FileListHooks& lists_;
+    UntitledCounter untitled_;
+};
+
+} // namespace tw

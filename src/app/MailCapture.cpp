@@ -1,0 +1,57 @@
+// Esc in the edit control: a mail message copied from a mail reader becomes
+// the document, named "{first line}[{subject}].txt" in the save folder.
+#include "app/FileCommands.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+#include "app/DocumentTable.h"
+#include "app/EditorOptions.h"
+#include "editing/EditControl.h"
+#include "editing/SystemClipboard.h"
+#include "editing/TextCodec.h"
+#include "util/TextHelpers.h"
+
+namespace tw {
+
+namespace {
+
+QString mailDocumentName(const QString& text) {
+    const QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
+    QString name = lines.value(0) + QLatin1Char('[');
+    for (int i = 1; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        if (ContainsIgnoreCase(QStringLiteral("Subject: "), line) > 0) {
+            // From the tenth character on, leaving the line's last one out.
+            name += line.mid(9, line.size() - 10);
+            break;
+        }
+    }
+    name += QLatin1Char(']');
+    // Characters a file name cannot hold are replaced, in this order.
+    const std::pair<const char*, const char*> replacements[] = {
+        {":", ";"}, {"\"", "'"}, {"\\", ";"}, {"/", ";"}, {"?", "!"},
+        {"|", "I"}, {"*", "[asterix]"}, {">", ")"}};
+    for (const auto& [from, to] : replacements)
+        ReplaceAll(QString::fromLatin1(from), QString::fromLatin1(to), name);
+    return name;
+}
+
+} // namespace
+
+void FileCommands::MailCapture(SystemClipboard& clipboard) {
+    const QString text = clipboard.text();
+    if (!text.startsWith(QLatin1String("From ")) || !documentShown())
+        return;
+    clipboard.setText(text);
+    edit_.selectAll();
+    edit_.replaceSelection(encodeText(text, table_.shownFormat().encoding));
+    QString folder = options_.dialogs.saveDir;
+    if (folder.isEmpty())
+        folder = QDir::currentPath();
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    table_.SetCurrentFileName(folder + mailDocumentName(text) + QStringLiteral(".txt"));
+}
+
+} // namespace tw

@@ -1,0 +1,199 @@
+#include "app/MainForm.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/DocumentTable.h"
+#include "app/FileCommands.h"
+#include "app/HelpViewer.h"
+#include "app/MainMenu.h"
+#include "app/SpeedBar.h"
+#include "editing/EditControl.h"
+#include "editing/SystemClipboard.h"
+#include "lists/FileListHooks.h"
+#include "platform/ProgramDirectory.h"
+
+namespace tw {
+
+namespace {
+
+// The commands of this build, with the tool button and shortcut-menu entry
+// that run the same command.
+struct CommandBinding {
+    const char* item;
+    const char* button;
+    const char* popItem;
+};
+
+} // namespace
+
+TMainForm::TMainForm(Prompts& prompts, const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent), prompts_(prompts), commands_(this),
+      lists_(std::make_unique<FileListHooks>()), clipboard_(std::make_unique<QtClipboard>()) {
+    setObjectName(QStringLiteral("TMainForm"));
+    buildWindow();
+    buildStatusBar();
+    table_ = std::make_unique<DocumentTable>(*edit_, *tabs_, *this);
+    files_ = std::make_unique<FileCommands>(*table_, *edit_, *this, prompts_, options_, *lists_);
+    connectCommands();
+    connectViewToggles();
+    connectMenuOpening();
+    markUnbuiltCommands();
+    startUp(arguments);
+}
+
+TMainForm::~TMainForm() {
+    // Parked documents go before the edit control that releases them.
+    files_.reset();
+    table_.reset();
+}
+
+void TMainForm::buildWindow() {
+    setWindowTitle(kAppTitle);
+    resize(640, 480);
+    buildMainMenu(menuBar());
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    toolBar_ = new SpeedBar(central);
+    tabs_ = new QTabBar(central);
+    tabs_->setObjectName(QStringLiteral("Tabs"));
+    tabs_->setExpanding(false);
+    tabs_->setUsesScrollButtons(true);
+    tabs_->setDocumentMode(true);
+    tabs_->setFocusPolicy(Qt::NoFocus);
+    edit_ = new EditControl(central);
+    layout->addWidget(toolBar_);
+    layout->addWidget(tabs_);
+    layout->addWidget(edit_, 1);
+    setCentralWidget(central);
+
+    popup_ = buildPopupMenu(this);
+    connect(edit_, &EditControl::contextMenuRequested, this, &TMainForm::showPopupMenu);
+
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setInterval(600000);
+    connect(timer_, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    help_ = std::make_unique<HelpViewer>();
+}
+
+void TMainForm::buildStatusBar() {
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    const int widths[4] = {50, 50, 60, 50};
+    for (int i = 0; i < 4; ++i) {
+        panels_[i] = new QLabel(bar);
+        panels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panels_[i]->setMinimumWidth(widths[i]);
+        panels_[i]->setFrameShape(QFrame::Panel);
+        panels_[i]->setFrameShadow(QFrame::Sunken);
+        if (i == 0)
+            panels_[i]->setAlignment(Qt::AlignCenter);
+        bar->addWidget(panels_[i], i == 3 ? 1 : 0);
+    }
+    setStatusBar(bar);
+}
+
+void TMainForm::connectCommands() {
+    auto bind = [this](const CommandBinding& binding, auto handler) {
+        if (QAction* item = commands_.action(QString::fromLatin1(binding.item)))
+            connect(item, &QAction::triggered, this, handler);
+        if (binding.button)
+            if (QToolButton* button = commands_.button(QString::fromLatin1(binding.button)))
+                connect(button, &QToolButton::clicked, this, handler);
+        if (binding.popItem)
+            if (QAction* item = commands_.action(QString::fromLatin1(binding.popItem)))
+                connect(item, &QAction::triggered, this, handler);
+    };
+    FileCommands& f = *files_;
+    bind({"FileNewMnu", "NewSpdBtn", nullptr}, [&f] { f.FileNewMnuClick(); });
+    bind({"FileOpenMnu", "OpenSpdBtn", nullptr}, [&f] { f.FileOpenMnuClick(); });
+    bind({"FileInsertMnu", nullptr, nullptr}, [&f] { f.FileInsertMnuClick(); });
+    bind({"FileReloadMnu", nullptr, nullptr}, [&f] { f.FileReloadMnuClick(); });
+    bind({"FileSaveMnu", "SaveSpdBtn", nullptr}, [&f] { f.FileSaveMnuClick(); });
+    bind({"FileSaveAsMnu", nullptr, nullptr}, [&f] { f.FileSaveAsMnuClick(); });
+    bind({"FileSaveAllMnu", "SaveAllSpdBtn", nullptr}, [&f] { f.FileSaveAllMnuClick(); });
+    bind({"FileCloseCurrentFileMnu", "CloseSpdBtn", nullptr},
+         [&f] { f.FileCloseCurrentFileMnuClick(); });
+    bind({"FileCloseAllFilesMnu", nullptr, nullptr}, [&f] { f.CloseAllDocuments(); });
+    bind({"FileSelectionSaveMnu", nullptr, nullptr}, [&f] { f.FileSelectionSaveMnuClick(); });
+    bind({"FileSelectionOpenMnu", nullptr, nullptr}, [&f] { f.FileSelectionOpenMnuClick(); });
+    bind({"FileExitMnu", nullptr, nullptr}, [this] { close(); });
+
+    EditControl* e = edit_;
+    bind({"EditUndoMnu", "UndoSpdBtn", nullptr}, [e] { e->undo(); });
+    bind({"EditCutMnu", "CutSpdBtn", "CutPopItem"}, [e] { e->SendScintilla(EditControl::SCI_CUT); });
+    bind({"EditCopyMnu", "CopySpdBtn", "CopyPopItem"},
+         [e] { e->SendScintilla(EditControl::SCI_COPY); });
+    bind({"EditPasteMnu", "PasteSpdBtn", "PastePopItem"},
+         [e] { e->SendScintilla(EditControl::SCI_PASTE); });
+    bind({"EditDeleteMnu", nullptr, "DeletePopItem"},
+         [e] { e->SendScintilla(EditControl::SCI_CLEAR); });
+    bind({"EditSelectAllMnu", nullptr, nullptr}, [e] { e->selectAll(); });
+
+    DocumentTable& t = *table_;
+    bind({"ViewNextMnu", "NextSpdBtn", "NextPopItem"}, [&t] { t.ViewNext(); });
+    bind({"ViewPreviousMnu", "PreviousSpdBtn", "PreviousPopItem"}, [&t] { t.ViewPrevious(); });
+    bind({"ViewMainFileMnu", nullptr, nullptr},
+         [this] { table_->ShowMainFile(lists_->openGroupMainFile()); });
+    bind({"OptionsReadOnlyMnu", nullptr, nullptr},
+         [this] { SetReadOnly(!edit_->isReadOnly()); });
+    bind({"HelpContentsMnu", "HelpSpdBtn", nullptr}, [this] { HelpContentsMnuClick(); });
+
+    connect(edit_, &EditControl::stateChanged, this, [this] {
+        RefreshModifiedState();
+        ShowLineColumn();
+        EnableCutCopy();
+    });
+    connect(edit_, &EditControl::escapePressed, this, [this] { files_->MailCapture(*clipboard_); });
+}
+
+void TMainForm::markUnbuiltCommands() {
+    static const QSet<QString> built = {
+        "FileNewMnu", "FileOpenMnu", "FileInsertMnu", "FileReloadMnu", "FileSaveMnu",
+        "FileSaveAsMnu", "FileSaveAllMnu", "FileCloseCurrentFileMnu", "FileCloseAllFilesMnu",
+        "FileSelectionSaveMnu", "FileSelectionOpenMnu", "FileExitMnu", "EditUndoMnu",
+        "EditCutMnu", "EditCopyMnu", "EditPasteMnu", "EditDeleteMnu", "EditSelectAllMnu",
+        "ViewNextMnu", "ViewPreviousMnu", "ViewMainFileMnu", "ViewShowClipMnu",
+        "ViewScrollBarsMnu", "ViewStatusBarMnu", "ViewToolBarMnu", "ViewTabsMnu",
+        "OptionsReadOnlyMnu", "HelpContentsMnu", "CutPopItem", "CopyPopItem", "PastePopItem",
+        "DeletePopItem", "NextPopItem", "PreviousPopItem"};
+    for (QAction* item : findChildren<QAction*>()) {
+        const QString name = item->objectName();
+        const bool designed = name.endsWith(QLatin1String("Mnu")) ||
+                              name.endsWith(QLatin1String("PopItem"));
+        if (designed && !item->menu() && !built.contains(name))
+            commands_.markUnavailable(name);
+    }
+    for (const char* button : {"PrintSpdBtn", "FindSpdBtn", "SearchAgainSpdBtn", "ReplaceSpdBtn",
+                               "ViewSpdBtn", "ExecuteSpdBtn"})
+        commands_.markUnavailable(QString::fromLatin1(button));
+}
+
+void TMainForm::HelpContentsMnuClick() {
+    help_->showTopic(programDirectory() + QStringLiteral("Tarnwick.hlp"), 1);
+}
+
+void TMainForm::showPopupMenu(const QPoint& globalPos) {
+    mirrorPopupSubmenus(menuBar(), popup_);
+    popup_->popup(globalPos);
+}
+
+QString TMainForm::panelText(int panel) const {
+    return panel >= 0 && panel < 4 ? panels_[panel]->text() : QString();
+}
+
+void TMainForm::setPanel(int panel, const QString& text) { panels_[panel]->setText(text); }
+
+} // namespace tw

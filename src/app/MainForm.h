@@ -1,0 +1,105 @@
+#pragma once
+// The main window `TMainForm`: it builds the window, wires menu items, tool
+// buttons and the tab strip to the classes that do the work, and keeps the
+// window's furniture (title, status panels, enabling) in step with them.
+#include <QMainWindow>
+#include <QStringList>
+#include <memory>
+
+#include "app/CommandSwitch.h"
+#include "app/DocumentHost.h"
+#include "app/EditorOptions.h"
+
+class QLabel;
+class QMenu;
+class QTabBar;
+class QTimer;
+
+namespace tw {
+
+class DocumentTable;
+class EditControl;
+class FileCommands;
+class FileListHooks;
+class HelpViewer;
+class Prompts;
+class SpeedBar;
+class SystemClipboard;
+
+class TMainForm : public QMainWindow, public DocumentHost {
+    Q_OBJECT
+public:
+    // Creates the window and runs the start-up: the settings, the documents of
+    // the last run or the first-run readme, and the command-line files.
+    TMainForm(Prompts& prompts, const QStringList& arguments, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    EditControl* Edit() const { return edit_; }
+    QTabBar* Tabs() const { return tabs_; }
+    DocumentTable& documents() const { return *table_; }
+    FileCommands& files() const { return *files_; }
+    EditorOptions& options() { return options_; }
+    const CommandSwitch& commands() const { return commands_; }
+    QString panelText(int panel) const;
+    QTimer* Timer1() const { return timer_; }
+    HelpViewer* helpViewer() const { return help_.get(); }
+
+    // DocumentHost
+    void currentFileNameChanged(const QString& name) override;
+    void SetReadOnly(bool readOnly) override;
+    void RefreshModifiedState() override;
+    void ShowLineColumn() override;
+    void EnableCutCopy() override;
+    void EnableSwitchCommands() override;
+    void showDocumentArea() override;
+
+    void EnableDocumentCommands(bool on);
+    void ApplyKeystrokeMapping(int mapping);
+    void ApplyColourScheme(int scheme);
+    void ApplyScrollBars();
+    void SetInsertMode(bool insert);
+    // The autosave tick of Timer1.
+    void Timer1Timer();
+    // Processes the command line; returns the number of arguments.
+    int processCommandLine(const QStringList& arguments);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildWindow();
+    void buildStatusBar();
+    void connectCommands();
+    void connectViewToggles();
+    void connectMenuOpening();
+    void markUnbuiltCommands();
+    void startUp(const QStringList& arguments);
+    void startFirstRun(const QStringList& arguments);
+    bool FormCloseQuery();
+    void setPanel(int panel, const QString& text);
+    void enterNoDocumentState();
+    void FileMnuOpening();
+    void EditMnuOpening();
+    void HelpContentsMnuClick();
+    void showPopupMenu(const QPoint& globalPos);
+
+    Prompts& prompts_;
+    EditorOptions options_;
+    CommandSwitch commands_;
+    std::unique_ptr<FileListHooks> lists_;
+    std::unique_ptr<SystemClipboard> clipboard_;
+    EditControl* edit_ = nullptr;
+    QTabBar* tabs_ = nullptr;
+    SpeedBar* toolBar_ = nullptr;
+    QMenu* popup_ = nullptr;
+    QLabel* panels_[4] = {};
+    QTimer* timer_ = nullptr;
+    int timerTag_ = 0;
+    bool wordWrap_ = false;
+    std::unique_ptr<DocumentTable> table_;
+    std::unique_ptr<FileCommands> files_;
+    std::unique_ptr<HelpViewer> help_;
+};
+
+} // namespace tw

@@ -1,0 +1,153 @@
+// TMainForm's side of the documents: title, status panels and the enabling of
+// commands, kept in step with the document table and the edit control.
+#include "app/MainForm.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QTabBar>
+
+#include "app/DocumentTable.h"
+#include "app/FileCommands.h"
+#include "editing/EditControl.h"
+#include "launch/MenuCaptions.h"
+#include "lists/FileListHooks.h"
+#include "platform/FileAttributes.h"
+
+namespace tw {
+
+void TMainForm::currentFileNameChanged(const QString& name) {
+    QString title = kAppTitle;
+    if (!name.isEmpty()) {
+        if (lists_->isGroupOpen() && lists_->IsInOpenGroup(name))
+            title += QStringLiteral(" - [%1] %2")
+                         .arg(StripCaptionNumber(lists_->openGroupCaption()), name);
+        else
+            title += QStringLiteral(" - ") + name;
+    }
+    setWindowTitle(title);
+    if (name.isEmpty())
+        enterNoDocumentState();
+    // The Execute menu decides by extension once it is available.
+    commands_.enable({"ExecuteCurrentFileMnu", "ExecuteSpdBtn"}, false);
+}
+
+void TMainForm::enterNoDocumentState() {
+    edit_->hide();
+    EnableDocumentCommands(false);
+}
+
+void TMainForm::showDocumentArea() {
+    edit_->show();
+    edit_->setFocus();
+    EnableDocumentCommands(true);
+}
+
+void TMainForm::EnableDocumentCommands(bool on) {
+    commands_.enable({"FileSaveMnu", "SaveSpdBtn", "FileSaveAllMnu", "SaveAllSpdBtn",
+                      "FileSaveAsMnu", "FileInsertMnu", "FilePrintMnu", "PrintSpdBtn",
+                      "FileBackupMnu", "FileUnbackupMnu", "FileReplaceMnu", "FileCloseMnu",
+                      "FileCloseCurrentFileMnu", "CloseSpdBtn", "FileCloseAllFilesMnu",
+                      "FileReloadMnu", "FileOperationsMnu", "FileAddMnu", "EditMnu",
+                      "PasteSpdBtn", "SearchMnu", "FindSpdBtn", "SearchAgainSpdBtn",
+                      "ReplaceSpdBtn", "UndoSpdBtn", "OptionsPropertiesMnu"},
+                     on);
+    commands_.enable("CutSpdBtn", on && commands_.isEnabled("EditCutMnu"));
+    commands_.enable("CopySpdBtn", on && commands_.isEnabled("EditCopyMnu"));
+    commands_.enable({"ExecuteCurrentFileMnu", "ExecuteSpdBtn"}, false);
+    commands_.enable("ViewMainFileMnu",
+                     lists_->isGroupOpen() && !lists_->openGroupMainFile().isEmpty());
+    if (on) {
+        RefreshModifiedState();
+        ShowLineColumn();
+        SetInsertMode(options_.InsertMode);
+    } else {
+        for (int panel = 0; panel < 3; ++panel)
+            setPanel(panel, QString());
+    }
+}
+
+void TMainForm::RefreshModifiedState() {
+    if (edit_->isHidden())
+        return;
+    commands_.enable("EditUndoMnu", edit_->canUndo());
+    commands_.enable("UndoSpdBtn", commands_.isEnabled("EditUndoMnu"));
+    const bool modified = edit_->isModified();
+    setPanel(1, modified ? QStringLiteral("Modified") : QString());
+    commands_.enable({"FileSaveMnu", "SaveSpdBtn", "FileSaveAllMnu", "SaveAllSpdBtn"}, modified);
+    if (!modified && table_ && table_->anyParkedModified())
+        commands_.enable({"FileSaveAllMnu", "SaveAllSpdBtn"}, true);
+}
+
+void TMainForm::ShowLineColumn() {
+    if (edit_->isHidden())
+        return;
+    const auto pos = static_cast<unsigned long>(edit_->caretPosition());
+    const long line = edit_->SendScintilla(EditControl::SCI_LINEFROMPOSITION, pos);
+    const long column = edit_->SendScintilla(EditControl::SCI_GETCOLUMN, pos);
+    setPanel(0, QStringLiteral("%1: %2").arg(line + 1).arg(column + 1));
+}
+
+void TMainForm::EnableCutCopy() {
+    const bool selected = !edit_->isHidden() && edit_->selLength() > 0;
+    commands_.enable({"EditCutMnu", "CutSpdBtn", "CutPopItem", "EditCopyMnu", "CopySpdBtn",
+                      "CopyPopItem", "EditDeleteMnu", "DeletePopItem"},
+                     selected);
+}
+
+void TMainForm::SetReadOnly(bool readOnly) {
+    edit_->setReadOnlyFlag(readOnly);
+    if (QAction* item = commands_.action(QStringLiteral("OptionsReadOnlyMnu"))) {
+        item->setCheckable(true);
+        item->setChecked(readOnly);
+    }
+}
+
+void TMainForm::SetInsertMode(bool insert) {
+    options_.InsertMode = insert;
+    edit_->SendScintilla(EditControl::SCI_SETOVERTYPE, insert ? 0ul : 1ul);
+    if (!edit_->isHidden())
+        setPanel(2, insert ? QStringLiteral("Insert") : QStringLiteral("Overwrite"));
+}
+
+void TMainForm::EnableSwitchCommands() {
+    const bool several = table_ && table_->DocCount() > 1;
+    commands_.enable({"ViewNextMnu", "ViewPreviousMnu", "ViewSelectFileMnu", "NextPopItem",
+                      "PreviousPopItem", "NextSpdBtn", "PreviousSpdBtn", "ViewSpdBtn"},
+                     several);
+    commands_.enable("ViewMainFileMnu",
+                     lists_->isGroupOpen() && !lists_->openGroupMainFile().isEmpty());
+}
+
+void TMainForm::connectMenuOpening() {
+    if (QMenu* file = findChild<QMenu*>(QStringLiteral("FileMnu")))
+        connect(file, &QMenu::aboutToShow, this, &TMainForm::FileMnuOpening);
+    if (QMenu* edit = findChild<QMenu*>(QStringLiteral("EditMnu")))
+        connect(edit, &QMenu::aboutToShow, this, &TMainForm::EditMnuOpening);
+    if (QMenu* backup = findChild<QMenu*>(QStringLiteral("FileBackupMnu")))
+        connect(backup, &QMenu::aboutToShow, this, [this] {
+            commands_.enable("FileBackupAllFilesMnu", table_->DocCount() >= 2);
+        });
+}
+
+void TMainForm::FileMnuOpening() {
+    const QString name = table_->CurrentFileName();
+    commands_.enable("FileReloadMnu", fileExists(name));
+    auto hasItems = [this](const char* menu) {
+        const QMenu* sub = findChild<QMenu*>(QString::fromLatin1(menu));
+        return sub && !sub->actions().isEmpty();
+    };
+    commands_.enable("FileRecentMnu", hasItems("FileRecentMnu"));
+    commands_.enable("FileOpenGroupMnu", hasItems("FileOpenGroupMnu"));
+    commands_.enable("FileFavoritesMnu", hasItems("FileFavoritesMnu"));
+    commands_.enable("AddGroupMnu", lists_->isGroupOpen() && !lists_->IsInOpenGroup(name));
+    commands_.enable("AddFavoritesMnu", !lists_->isFavorite(name));
+    commands_.enable("FileCloseGroupMnu", lists_->isGroupOpen());
+    commands_.enable("FileSelectionMnu", edit_->selLength() > 0 && table_->DocCount() != 0);
+}
+
+void TMainForm::EditMnuOpening() {
+    commands_.enable("EditChangeCaseMnu", edit_->selLength() > 0);
+}
+
+} // namespace tw

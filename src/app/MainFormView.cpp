@@ -1,0 +1,78 @@
+// TMainForm's View toggles, colour scheme, keystroke mapping and scroll bars.
+#include "app/MainForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QEvent>
+#include <QLabel>
+#include <QPalette>
+#include <QStatusBar>
+#include <QTabBar>
+
+#include "app/KeystrokeMapping.h"
+#include "app/SpeedBar.h"
+#include "editing/EditControl.h"
+
+namespace tw {
+
+void TMainForm::connectViewToggles() {
+    auto toggle = [this](const char* name, auto apply) {
+        if (QAction* item = commands_.action(QString::fromLatin1(name))) {
+            item->setCheckable(true);
+            connect(item, &QAction::toggled, this, apply);
+        }
+    };
+    toggle("ViewShowClipMnu", [this](bool on) {
+        setPanel(3, on ? QApplication::clipboard()->text() : QString());
+    });
+    toggle("ViewScrollBarsMnu", [this](bool) { ApplyScrollBars(); });
+    toggle("ViewStatusBarMnu", [this](bool on) {
+        statusBar()->setFixedHeight(on ? 16 + 4 : 0);
+        statusBar()->setVisible(on);
+        toolBar_->adjustScroller();
+    });
+    toggle("ViewToolBarMnu", [this](bool on) { toolBar_->setVisible(on); });
+    toggle("ViewTabsMnu", [this](bool on) { tabs_->setVisible(on); });
+}
+
+void TMainForm::ApplyScrollBars() {
+    const QAction* item = commands_.action(QStringLiteral("ViewScrollBarsMnu"));
+    const bool marked = !item || item->isChecked();
+    const qsizetype start = edit_->selStart();
+    const qsizetype length = edit_->selLength();
+    edit_->SendScintilla(EditControl::SCI_SETVSCROLLBAR, marked ? 1ul : 0ul);
+    edit_->SendScintilla(EditControl::SCI_SETHSCROLLBAR, marked && !wordWrap_ ? 1ul : 0ul);
+    edit_->setSelection(start, length);
+}
+
+void TMainForm::ApplyColourScheme(int scheme) {
+    if (scheme >= 0 && scheme <= 2)
+        options_.ColourScheme = scheme;
+    switch (options_.ColourScheme) {
+    case 1:
+        edit_->setColours(QColor(255, 255, 0), QColor(0, 0, 128));
+        break;
+    case 2:
+        edit_->setColours(options_.customText, options_.customBackground);
+        break;
+    default: {
+        const QPalette palette = QApplication::palette();
+        edit_->setColours(palette.color(QPalette::Text), palette.color(QPalette::Base));
+    }
+    }
+}
+
+void TMainForm::ApplyKeystrokeMapping(int mapping) {
+    if (mapping == 0 || mapping == 1)
+        options_.KeystrokeMapping = mapping;
+    tw::ApplyKeystrokeMapping(this, mapping);
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !edit_->isHidden())
+        edit_->scrollCaretIntoView();
+    QMainWindow::changeEvent(event);
+}
+
+} // namespace tw

@@ -1,0 +1,21 @@
+#pragma once
+// The application object. An error that ends a command in the middle reaches
+// the top level as a UserError and is shown in an error box; the state before
+// the failing step survives, and the program goes on.
+#include <QApplication>
+
+namespace tw {
+
+class Prompts;
+
+class TarnwickApplication : public QApplication {
+public:
+    TarnwickApplication(int& argc, char** argv);
+    void setPrompts(Prompts* prompts) { prompts_ = prompts; }
+    bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    Prompts* prompts_ = nullptr;
+};
+
+} // namespace tw

@@ -1,0 +1,279 @@
+#include "editing/EditControl.h"
+
+#include <QColor>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+
+namespace tw {
+
+namespace {
+
+// Text-insert and text-delete notifications cost time in proportion to their
+// position in a big document; changes are learnt from save points and
+// update notifications instead.
+constexpr int kModEventMask = QsciScintillaBase::SC_MOD_CHANGEMARKER;
+
+// Enter types the document's own line break.
+unsigned long eolModeOf(const QByteArray& lineBreak) {
+    if (lineBreak == "\r\n")
+        return QsciScintillaBase::SC_EOL_CRLF;
+    if (lineBreak == "\r")
+        return QsciScintillaBase::SC_EOL_CR;
+    return QsciScintillaBase::SC_EOL_LF;
+}
+
+void configureView(QsciScintillaBase* view) {
+    view->SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK, kModEventMask);
+    view->SendScintilla(QsciScintillaBase::SCI_SETMARGINWIDTHN, 0ul, 0l);
+    view->SendScintilla(QsciScintillaBase::SCI_SETMARGINWIDTHN, 1ul, 0l);
+    view->SendScintilla(QsciScintillaBase::SCI_SETMARGINWIDTHN, 2ul, 0l);
+    view->SendScintilla(QsciScintillaBase::SCI_SETMARGINLEFT, 0ul, 3l);
+    view->SendScintilla(QsciScintillaBase::SCI_SETSCROLLWIDTHTRACKING, 1ul);
+    view->SendScintilla(QsciScintillaBase::SCI_SETSCROLLWIDTH, 1ul);
+    view->SendScintilla(QsciScintillaBase::SCI_SETTABWIDTH, 8ul);
+    view->SendScintilla(QsciScintillaBase::SCI_USEPOPUP, 0ul);
+}
+
+} // namespace
+
+EditControl::EditControl(QWidget* parent)
+    : QsciScintillaBase(parent), companion_(new QsciScintillaBase(this)) {
+    setObjectName(QStringLiteral("Edit"));
+    companion_->setObjectName(QStringLiteral("EditCompanion"));
+    companion_->hide();
+    configureView(this);
+    configureView(companion_);
+    attachDocument(newEmptyDocument(TextEncoding::Utf8, "\n"));
+    setEditorFont(QStringLiteral("Courier New"), 9.75, false, false, false);
+
+    connect(this, &QsciScintillaBase::SCN_SAVEPOINTLEFT, this, [this] { onSavePoint(false); });
+    connect(this, &QsciScintillaBase::SCN_SAVEPOINTREACHED, this, [this] { onSavePoint(true); });
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { emit stateChanged(); });
+}
+
+EditControl::~EditControl() = default;
+
+qsizetype EditControl::length() const { return SendScintilla(SCI_GETLENGTH); }
+
+const char* EditControl::characterPointer() const {
+    return static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+}
+
+QByteArray EditControl::textBytes() const { return QByteArray(characterPointer(), length()); }
+
+QByteArray EditControl::bytesInRange(qsizetype start, qsizetype end) const {
+    start = std::clamp<qsizetype>(start, 0, length());
+    end = std::clamp<qsizetype>(end, start, length());
+    return QByteArray(characterPointer() + start, end - start);
+}
+
+void EditControl::setTextBytes(const QByteArray& bytes) {
+    SendScintilla(SCI_BEGINUNDOACTION);
+    SendScintilla(SCI_CLEARALL);
+    SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    SendScintilla(SCI_ENDUNDOACTION);
+}
+
+void EditControl::insertBytes(qsizetype position, const QByteArray& bytes) {
+    // SCI_INSERTTEXT stops at a NUL byte; a targeted replace does not.
+    SendScintilla(SCI_SETTARGETSTART, static_cast<unsigned long>(position));
+    SendScintilla(SCI_SETTARGETEND, static_cast<unsigned long>(position));
+    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.constData());
+}
+
+void EditControl::loadBytes(const QByteArray& bytes, TextEncoding encoding,
+                            const QByteArray& lineBreak) {
+    const bool wasReadOnly = isReadOnly();
+    SendScintilla(SCI_SETREADONLY, 0ul);
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0ul);
+    SendScintilla(SCI_CLEARALL);
+    SendScintilla(SCI_SETCODEPAGE, encoding == TextEncoding::Utf8 ? static_cast<unsigned long>(SC_CP_UTF8) : 0ul);
+    SendScintilla(SCI_SETEOLMODE, eolModeOf(lineBreak));
+    SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    SendScintilla(SCI_SETUNDOCOLLECTION, 1ul);
+    SendScintilla(SCI_SETSAVEPOINT);
+    SendScintilla(SCI_GOTOPOS, 0ul);
+    SendScintilla(SCI_SETREADONLY, wasReadOnly ? 1ul : 0ul);
+    modified_ = false;
+    emit stateChanged();
+}
+
+TextEncoding EditControl::encoding() const {
+    return SendScintilla(SCI_GETCODEPAGE) == SC_CP_UTF8 ? TextEncoding::Utf8 : TextEncoding::Latin1;
+}
+
+qsizetype EditControl::selStart() const { return SendScintilla(SCI_GETSELECTIONSTART); }
+
+qsizetype EditControl::selLength() const {
+    return SendScintilla(SCI_GETSELECTIONEND) - SendScintilla(SCI_GETSELECTIONSTART);
+}
+
+void EditControl::setSelStart(qsizetype start) {
+    SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(std::clamp<qsizetype>(start, 0, length())));
+}
+
+void EditControl::setSelLength(qsizetype len) {
+    const qsizetype start = selStart();
+    const qsizetype end = std::clamp<qsizetype>(start + std::max<qsizetype>(len, 0), start, length());
+    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(start), static_cast<long>(end));
+}
+
+void EditControl::setSelection(qsizetype start, qsizetype len) {
+    setSelStart(start);
+    setSelLength(len);
+}
+
+QByteArray EditControl::selectedBytes() const {
+    return bytesInRange(selStart(), selStart() + selLength());
+}
+
+void EditControl::selectAll() { SendScintilla(SCI_SELECTALL); }
+
+void EditControl::replaceSelection(const QByteArray& bytes) {
+    SendScintilla(SCI_SETTARGETSTART, static_cast<unsigned long>(selStart()));
+    SendScintilla(SCI_SETTARGETEND, static_cast<unsigned long>(selStart() + selLength()));
+    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    const qsizetype end = SendScintilla(SCI_GETTARGETEND);
+    SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(end));
+}
+
+qsizetype EditControl::caretPosition() const { return SendScintilla(SCI_GETCURRENTPOS); }
+
+void EditControl::setModifiedFlag(bool modified) {
+    if (!modified)
+        SendScintilla(SCI_SETSAVEPOINT);
+    if (modified_ != modified) {
+        modified_ = modified;
+        emit modifiedChanged(modified_);
+    }
+    emit stateChanged();
+}
+
+bool EditControl::isReadOnly() const { return SendScintilla(SCI_GETREADONLY) != 0; }
+
+void EditControl::setReadOnlyFlag(bool readOnly) {
+    SendScintilla(SCI_SETREADONLY, readOnly ? 1ul : 0ul);
+}
+
+bool EditControl::canUndo() const { return SendScintilla(SCI_CANUNDO) != 0; }
+
+void EditControl::undo() { SendScintilla(SCI_UNDO); }
+
+int EditControl::firstVisibleLine() const { return SendScintilla(SCI_GETFIRSTVISIBLELINE); }
+
+void EditControl::setFirstVisibleLine(int line) {
+    SendScintilla(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(std::max(line, 0)));
+}
+
+void EditControl::scrollCaretIntoView() { SendScintilla(SCI_SCROLLCARET); }
+
+DocHandle EditControl::newEmptyDocument(TextEncoding encoding,
+                                        const QByteArray& lineBreak) const {
+    // Plain text needs no style bytes: a document then costs one byte per byte.
+    // Created through the companion: this Scintilla resets the line table of
+    // the view that creates a document, which would hide the shown text.
+    const auto doc = static_cast<DocHandle>(companion_->SendScintilla(
+        SCI_CREATEDOCUMENT, 0ul, static_cast<long>(SC_DOCUMENTOPTION_STYLES_NONE)));
+    attachToCompanion(doc);
+    companion_->SendScintilla(SCI_SETCODEPAGE, encoding == TextEncoding::Utf8 ? static_cast<unsigned long>(SC_CP_UTF8) : 0ul);
+    companion_->SendScintilla(SCI_SETEOLMODE, eolModeOf(lineBreak));
+    detachFromCompanion();
+    return doc;
+}
+
+DocHandle EditControl::detachDocument() {
+    return exchangeDocument(newEmptyDocument(TextEncoding::Utf8, "\n"));
+}
+
+void EditControl::attachDocument(DocHandle doc) { releaseDocument(exchangeDocument(doc)); }
+
+DocHandle EditControl::exchangeDocument(DocHandle doc) {
+    const auto old = static_cast<DocHandle>(SendScintilla(SCI_GETDOCPOINTER));
+    if (old)
+        SendScintilla(SCI_ADDREFDOCUMENT, 0ul, old);
+    SendScintilla(SCI_SETDOCPOINTER, 0ul, doc);
+    SendScintilla(SCI_RELEASEDOCUMENT, 0ul, doc);   // the view now holds it
+    modified_ = SendScintilla(SCI_GETMODIFY) != 0;
+    emit stateChanged();
+    return old;
+}
+
+DocHandle EditControl::createDocument(const QByteArray& bytes, TextEncoding encoding,
+                                      const QByteArray& lineBreak) {
+    const DocHandle doc = newEmptyDocument(encoding, lineBreak);
+    attachToCompanion(doc);
+    companion_->SendScintilla(SCI_SETUNDOCOLLECTION, 0ul);
+    companion_->SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()),
+                              bytes.constData());
+    companion_->SendScintilla(SCI_SETUNDOCOLLECTION, 1ul);
+    companion_->SendScintilla(SCI_SETSAVEPOINT);
+    detachFromCompanion();
+    return doc;
+}
+
+void EditControl::releaseDocument(DocHandle doc) {
+    if (doc)
+        SendScintilla(SCI_RELEASEDOCUMENT, 0ul, doc);
+}
+
+void EditControl::markDocumentSaved(DocHandle doc) {
+    attachToCompanion(doc);
+    companion_->SendScintilla(SCI_SETSAVEPOINT);
+    detachFromCompanion();
+}
+
+void EditControl::attachToCompanion(DocHandle doc) const {
+    companion_->SendScintilla(SCI_SETDOCPOINTER, 0ul, doc);
+}
+
+void EditControl::detachFromCompanion() const {
+    // Zero makes the companion create a blank document of its own, so it
+    // never keeps a parked document alive after its owner released it.
+    companion_->SendScintilla(SCI_SETDOCPOINTER, 0ul, 0l);
+}
+
+void EditControl::onSavePoint(bool reached) {
+    const bool modified = !reached;
+    if (modified_ != modified) {
+        modified_ = modified;
+        emit modifiedChanged(modified_);
+    }
+    emit stateChanged();
+}
+
+void EditControl::contextMenuEvent(QContextMenuEvent* event) {
+    emit contextMenuRequested(event->globalPos());
+    event->accept();
+}
+
+void EditControl::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        emit escapePressed();
+        event->accept();
+        return;
+    }
+    QsciScintillaBase::keyPressEvent(event);
+}
+
+void EditControl::setEditorFont(const QString& family, double pointSize, bool bold, bool italic,
+                                bool underline) {
+    const QByteArray name = family.toUtf8();
+    SendScintilla(SCI_STYLESETFONT, static_cast<unsigned long>(STYLE_DEFAULT), name.constData());
+    SendScintilla(SCI_STYLESETSIZEFRACTIONAL, static_cast<unsigned long>(STYLE_DEFAULT),
+                  static_cast<long>(pointSize * 100));
+    SendScintilla(SCI_STYLESETBOLD, static_cast<unsigned long>(STYLE_DEFAULT), bold ? 1l : 0l);
+    SendScintilla(SCI_STYLESETITALIC, static_cast<unsigned long>(STYLE_DEFAULT), italic ? 1l : 0l);
+    SendScintilla(SCI_STYLESETUNDERLINE, static_cast<unsigned long>(STYLE_DEFAULT),
+                  underline ? 1l : 0l);
+    SendScintilla(SCI_STYLECLEARALL);
+}
+
+void EditControl::setColours(const QColor& text, const QColor& background) {
+    SendScintilla(SCI_STYLESETFORE, static_cast<unsigned long>(STYLE_DEFAULT), text);
+    SendScintilla(SCI_STYLESETBACK, static_cast<unsigned long>(STYLE_DEFAULT), background);
+    SendScintilla(SCI_STYLECLEARALL);
+    SendScintilla(SCI_SETCARETFORE, text);
+}
+
+} // namespace tw

@@ -1,0 +1,118 @@
+#pragma once
+// The edit control `Edit`: the one Scintilla view that shows the current
+// document. Every open document is a Scintilla document; the shown one is
+// attached to this view, parked ones are held by handle and reached through a
+// hidden companion view, so switching costs the same for any size of text.
+//
+// Positions are the view's buffer positions: a CR LF break counts two.
+#include <Qsci/qsciscintillabase.h>
+#include <QByteArray>
+#include <QString>
+
+#include "platform/TextFile.h"
+
+namespace tw {
+
+// A counted reference to one Scintilla document. Whoever holds a handle owns
+// one reference and gives it back through EditControl::releaseDocument.
+using DocHandle = long;
+
+using TextEncoding = TextFormat::Encoding;
+
+class EditControl : public QsciScintillaBase {
+    Q_OBJECT
+public:
+    explicit EditControl(QWidget* parent = nullptr);
+    ~EditControl() override;
+
+    // --- the shown document -------------------------------------------
+    qsizetype length() const;
+    // Pointer to the whole text, valid until the next change.
+    const char* characterPointer() const;
+    QByteArray textBytes() const;
+    QByteArray bytesInRange(qsizetype start, qsizetype end) const;
+    // Replaces the whole text as one undoable step (Insert, Selection > Open).
+    void setTextBytes(const QByteArray& bytes);
+    void insertBytes(qsizetype position, const QByteArray& bytes);
+    // Replaces the text with a freshly loaded one: no undo history, save point.
+    void loadBytes(const QByteArray& bytes, TextEncoding encoding, const QByteArray& lineBreak);
+    TextEncoding encoding() const;
+
+    qsizetype selStart() const;
+    qsizetype selLength() const;
+    void setSelStart(qsizetype start);   // collapses the selection there
+    void setSelLength(qsizetype length); // extends from the selection start
+    void setSelection(qsizetype start, qsizetype length);
+    QByteArray selectedBytes() const;
+    void selectAll();
+    void replaceSelection(const QByteArray& bytes);
+    qsizetype caretPosition() const;
+
+    // The modified flag: set by any change, cleared by a save point, and set
+    // explicitly when a document is restored from the table.
+    bool isModified() const { return modified_; }
+    void setModifiedFlag(bool modified);
+    bool isReadOnly() const;
+    void setReadOnlyFlag(bool readOnly);
+    bool canUndo() const;
+    void undo();
+
+    int firstVisibleLine() const;
+    void setFirstVisibleLine(int line);
+    void scrollCaretIntoView();
+
+    // --- whole documents ----------------------------------------------
+    // Detaches the shown document (the caller owns the returned handle) and
+    // shows a fresh empty UTF-8 document in its place.
+    DocHandle detachDocument();
+    // Shows `doc` (taking over the caller's reference); the document shown
+    // until now is released.
+    void attachDocument(DocHandle doc);
+    // Shows `doc` and hands back the document shown until now.
+    DocHandle exchangeDocument(DocHandle doc);
+    // A new document holding `bytes`, not shown; no undo history, unmodified.
+    DocHandle createDocument(const QByteArray& bytes, TextEncoding encoding,
+                             const QByteArray& lineBreak);
+    void releaseDocument(DocHandle doc);
+    // Calls `use` with the text of a document that is not shown.
+    template <typename F> auto withDocumentText(DocHandle doc, F use) const;
+    void markDocumentSaved(DocHandle doc);
+
+    void setEditorFont(const QString& family, double pointSize, bool bold, bool italic,
+                       bool underline);
+    void setColours(const QColor& text, const QColor& background);
+
+signals:
+    void contextMenuRequested(const QPoint& globalPos);
+    void escapePressed();
+    // Any change of modified flag, selection, text or undo availability.
+    void stateChanged();
+    void modifiedChanged(bool modified);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    DocHandle newEmptyDocument(TextEncoding encoding, const QByteArray& lineBreak) const;
+    void attachToCompanion(DocHandle doc) const;
+    void detachFromCompanion() const;
+    void onSavePoint(bool reached);
+
+    QsciScintillaBase* companion_;   // hidden view that reaches parked documents
+    bool modified_ = false;
+};
+
+template <typename F> auto EditControl::withDocumentText(DocHandle doc, F use) const {
+    attachToCompanion(doc);
+    const auto len = static_cast<qsizetype>(companion_->SendScintilla(SCI_GETLENGTH));
+    const char* data =
+        static_cast<const char*>(companion_->SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    struct Detach {
+        const EditControl* self;
+        ~Detach() { self->detachFromCompanion(); }
+    } detach{this};
+    return use(data, len);
+}
+
+} // namespace tw

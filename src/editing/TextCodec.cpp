@@ -1,0 +1,27 @@
+#include "editing/TextCodec.h"
+
+namespace tw {
+
+using Encoding = TextFormat::Encoding;
+
+QByteArray encodeText(const QString& text, Encoding encoding) {
+    return encoding == Encoding::Utf8 ? text.toUtf8() : text.toLatin1();
+}
+
+QString decodeText(const QByteArray& bytes, Encoding encoding) {
+    return encoding == Encoding::Utf8 ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+}
+
+QByteArray convertText(const QByteArray& bytes, Encoding from, Encoding to) {
+    if (from == to)
+        return bytes;
+    if (from == Encoding::Latin1)
+        return QString::fromLatin1(bytes).toUtf8();
+    const QString text = QString::fromUtf8(bytes);
+    for (const QChar c : text)
+        if (c.unicode() > 0xFF)
+            return bytes;
+    return text.toLatin1();
+}
+
+} // namespace tw

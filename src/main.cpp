@@ -1,0 +1,16 @@
+// Tarnwick: a text editor for programmers.
+#include "app/MainForm.h"
+#include "app/TarnwickApplication.h"
+#include "util/QtPrompts.h"
+
+int main(int argc, char* argv[]) {
+    tw::TarnwickApplication app(argc, argv);
+    tw::QtPrompts prompts;
+    app.setPrompts(&prompts);
+    QStringList arguments = tw::TarnwickApplication::arguments();
+    arguments.removeFirst();
+    tw::TMainForm window(prompts, arguments);
+    prompts.setParentWindow(&window);
+    window.show();
+    return tw::TarnwickApplication::exec();
+}

@@ -1,0 +1,51 @@
+#pragma once
+// Every text the editor shows the user, and every question it asks, goes through
+// this interface. The program uses QtPrompts; tests use ScriptedPrompts, which
+// records each text and answers from a script.
+#include <QString>
+#include <optional>
+
+namespace tw {
+
+enum class MessageType { Warning, Error, Information, Confirmation };
+enum class Buttons { Ok, YesNo, YesNoCancel };
+// Answer values follow the message-box results; None means nothing was asked.
+enum class Answer { None = 0, Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+
+struct FileDialogRequest {
+    QString title;            // empty: the dialog's own title
+    QString filter;           // "desc|pattern|desc|pattern..."
+    int filterIndex = 0;      // 1-based; 0 selects the first
+    QString initialDir;
+    QString defaultExt;       // without the dot
+    QString fileName;         // preset name in the name box
+    bool createPrompt = false;   // open dialog: a missing name asks to create it
+    bool hideReadOnly = false;   // open dialog: no "open read-only" box
+};
+
+struct FileDialogResult {
+    QString fileName;          // full path of the chosen file
+    bool readOnlyTicked = false;
+    int filterIndex = 0;
+};
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // A modal box with one OK button.
+    virtual void message(const QString& text, MessageType type) = 0;
+    // A confirmation box; returns Yes, No or Cancel.
+    virtual Answer ask(const QString& text, MessageType type, Buttons buttons) = 0;
+    // One-line input box: the typed text, or nothing on Cancel.
+    virtual std::optional<QString> input(const QString& caption, const QString& prompt,
+                                         const QString& preset) = 0;
+    // Common open and save dialogs: the chosen file, or nothing on Cancel.
+    virtual std::optional<FileDialogResult> openFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<FileDialogResult> saveFile(const FileDialogRequest& request) = 0;
+};
+
+// The application title that every box carries.
+inline const QString kAppTitle = QStringLiteral("Tarnwick");
+
+} // namespace tw

@@ -1,0 +1,125 @@
+#include "util/QtPrompts.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace tw {
+
+namespace {
+
+QMessageBox::Icon iconOf(MessageType type) {
+    switch (type) {
+    case MessageType::Warning: return QMessageBox::Warning;
+    case MessageType::Error: return QMessageBox::Critical;
+    case MessageType::Information: return QMessageBox::Information;
+    case MessageType::Confirmation: return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+void prepareDialog(QFileDialog& dialog, const FileDialogRequest& request) {
+    if (!request.title.isEmpty())
+        dialog.setWindowTitle(request.title);
+    const QStringList filters = qtNameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    if (!request.initialDir.isEmpty())
+        dialog.setDirectory(request.initialDir);
+    dialog.setDefaultSuffix(request.defaultExt);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+}
+
+int chosenFilterIndex(const QFileDialog& dialog) {
+    return static_cast<int>(dialog.nameFilters().indexOf(dialog.selectedNameFilter())) + 1;
+}
+
+} // namespace
+
+QStringList qtNameFilters(const QString& filter) {
+    const QStringList fields = filter.split(QLatin1Char('|'));
+    QStringList result;
+    for (int i = 0; i + 1 < fields.size(); i += 2) {
+        QString patterns = fields[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        result << QStringLiteral("%1 (%2)").arg(fields[i], patterns);
+    }
+    if (result.isEmpty())
+        result << QStringLiteral("Any File (*)");
+    return result;
+}
+
+void QtPrompts::message(const QString& text, MessageType type) {
+    QMessageBox box(iconOf(type), kAppTitle, text, QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+Answer QtPrompts::ask(const QString& text, MessageType type, Buttons buttons) {
+    QMessageBox::StandardButtons set = QMessageBox::Yes | QMessageBox::No;
+    if (buttons == Buttons::YesNoCancel)
+        set |= QMessageBox::Cancel;
+    else if (buttons == Buttons::Ok)
+        set = QMessageBox::Ok;
+    QMessageBox box(iconOf(type), kAppTitle, text, set, parent_);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Ok: return Answer::Ok;
+    default: return Answer::Cancel;
+    }
+}
+
+std::optional<QString> QtPrompts::input(const QString& caption, const QString& prompt,
+                                        const QString& preset) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(parent_, caption, prompt, QLineEdit::Normal, preset, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+std::optional<FileDialogResult> QtPrompts::openFile(const FileDialogRequest& request) {
+    QFileDialog dialog(parent_, request.title.isEmpty() ? QStringLiteral("Open") : request.title);
+    // Qt's own dialog, so the "open read-only" box can sit in it.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(request.createPrompt ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    prepareDialog(dialog, request);
+    QCheckBox* readOnly = nullptr;
+    if (!request.hideReadOnly) {
+        if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+            readOnly = new QCheckBox(QStringLiteral("Open as &read-only"), &dialog);
+            grid->addWidget(readOnly, grid->rowCount(), 0, 1, -1);
+        }
+    }
+    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        const QString name = dialog.selectedFiles().constFirst();
+        if (!QFileInfo::exists(name) && request.createPrompt &&
+            ask(QStringLiteral("%1\nThis file does not exist.\nDo you want to create it?").arg(name),
+                MessageType::Confirmation, Buttons::YesNo) != Answer::Yes)
+            continue;
+        return FileDialogResult{name, readOnly && readOnly->isChecked(), chosenFilterIndex(dialog)};
+    }
+    return std::nullopt;
+}
+
+std::optional<FileDialogResult> QtPrompts::saveFile(const FileDialogRequest& request) {
+    QFileDialog dialog(parent_, request.title.isEmpty() ? QStringLiteral("Save As") : request.title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The editor asks its own overwrite question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    prepareDialog(dialog, request);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return FileDialogResult{dialog.selectedFiles().constFirst(), false, chosenFilterIndex(dialog)};
+}
+
+} // namespace tw

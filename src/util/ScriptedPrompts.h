@@ -1,0 +1,56 @@
+#pragma once
+// Prompts for tests: every text shown is recorded, and every question, input
+// box and file dialog is answered from a script. A prompt with no scripted
+// answer is recorded as unexpected and answered with Cancel.
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+
+#include "util/Prompts.h"
+
+namespace tw {
+
+struct ShownPrompt {
+    enum class Kind { Message, Question, Input, OpenDialog, SaveDialog } kind;
+    QString text;            // message or question text; caption for dialogs
+    MessageType type = MessageType::Information;
+    Buttons buttons = Buttons::Ok;
+    FileDialogRequest request;   // file dialogs only
+};
+
+class ScriptedPrompts : public Prompts {
+public:
+    // Scripting, in the order the answers will be needed.
+    void answer(Answer a) { answers_.enqueue(a); }
+    void type(const std::optional<QString>& text) { inputs_.enqueue(text); }
+    void choose(const QString& fileName, bool readOnly = false) {
+        files_.enqueue(FileDialogResult{fileName, readOnly, 0});
+    }
+    void cancelDialog() { files_.enqueue(std::nullopt); }
+
+    const QList<ShownPrompt>& shown() const { return shown_; }
+    // The texts of every message and question, in order.
+    QStringList texts() const;
+    QStringList unexpected() const { return unexpected_; }
+    bool scriptUsedUp() const { return answers_.isEmpty() && inputs_.isEmpty() && files_.isEmpty(); }
+    void clear();
+
+    void message(const QString& text, MessageType type) override;
+    Answer ask(const QString& text, MessageType type, Buttons buttons) override;
+    std::optional<QString> input(const QString& caption, const QString& prompt,
+                                 const QString& preset) override;
+    std::optional<FileDialogResult> openFile(const FileDialogRequest& request) override;
+    std::optional<FileDialogResult> saveFile(const FileDialogRequest& request) override;
+
+private:
+    std::optional<FileDialogResult> nextFile(const QString& what);
+
+    QList<ShownPrompt> shown_;
+    QStringList unexpected_;
+    QQueue<Answer> answers_;
+    QQueue<std::optional<QString>> inputs_;
+    QQueue<std::optional<FileDialogResult>> files_;
+};
+
+} // namespace tw
