@@ -4,7 +4,6 @@
 #include "platform/TextFile.h"
 #include "platform/Utf8Validation.h"
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -28,7 +27,7 @@ private slots:
     void validatesUtf8();
     void newDocumentFormat();
     void readsOnlyWhatIsThere();
-    void readsFiftyMegabytesQuickly();
+    void readsABigFileWhole();
 
 private:
     QTemporaryDir dir_;
@@ -169,33 +168,25 @@ void TestTextFile::readsOnlyWhatIsThere()
     QVERIFY(!writeTextFile(dir_.path(), "x", 1, {}).isEmpty());
 }
 
-void TestTextFile::readsFiftyMegabytesQuickly()
+void TestTextFile::readsABigFileWhole()
 {
     // Mostly ASCII source text with some multi-byte characters, as programmers'
-    // files are; a byte-order mark, so taking it off must not copy the text.
+    // files are, behind a byte-order mark. How fast this goes is measured by
+    // the benchmarks, not here.
     QByteArray line("    result = compute(alpha, beta); // \xC3\xA9t\xC3\xA9 \xE2\x82\xAC\r\n");
     QByteArray content = kBom;
-    content.reserve(50 * 1024 * 1024 + line.size());
-    while (content.size() < 50 * 1024 * 1024)
+    while (content.size() < 8 * 1024 * 1024)
         content += line;
     const QString path = dir_.filePath(QStringLiteral("big.txt"));
     writeRaw(path, content);
-    readRaw(path);   // measure the reading, not the first touch of the disk
 
-    QElapsedTimer timer;
-    timer.start();
     const LoadResult loaded = readTextFile(path);
-    const qint64 ms = timer.elapsed();
-    qInfo("read and checked %lld bytes in %lld ms", qlonglong(content.size()), qlonglong(ms));
-
     QVERIFY(loaded.ok());
     QCOMPARE(loaded.text.format.encoding, Encoding::Utf8);
     QVERIFY(loaded.text.format.bom);
     QCOMPARE(loaded.text.format.lineBreak, QByteArray("\r\n"));
     QCOMPARE(loaded.text.bytes.size(), content.size() - 3 - 2);
-    // Generous so that a busy machine passes; a copy too many or a slow
-    // check shows up as seconds.
-    QVERIFY2(ms < 1500, qPrintable(QStringLiteral("took %1 ms").arg(ms)));
+    QVERIFY(loaded.text.bytes == content.mid(3, content.size() - 5));
 }
 
 QTEST_GUILESS_MAIN(TestTextFile)

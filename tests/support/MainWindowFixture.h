@@ -1,0 +1,49 @@
+#pragma once
+// The real main window in a temporary program directory, with scripted
+// prompts, and a folder for the test's own files.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app/MainForm.h"
+#include "util/ScriptedPrompts.h"
+
+namespace tw::test {
+
+class MainWindowFixture {
+public:
+    // The program directory holds a readme.txt unless told otherwise.
+    explicit MainWindowFixture(bool withReadme = true);
+    ~MainWindowFixture();
+
+    TMainForm& start(const QStringList& arguments = {});
+    TMainForm& form() { return *form_; }
+    ScriptedPrompts prompts;
+
+    QString programDir() const;
+    // Writes a file in the test's folder and returns its full path.
+    QString writeFile(const QString& name, const QByteArray& bytes) const;
+    QString path(const QString& name) const;
+    static QByteArray readFile(const QString& path);
+
+    // Runs a menu item, shortcut-menu item or tool button by its name.
+    void run(const QString& name);
+    bool isEnabled(const QString& name) const;
+    bool documentShown() const;
+    QByteArray shownText() const;
+    QString currentFileName() const;
+    QStringList tabCaptions() const;
+    // TabSlotMap as a list, one entry per tab.
+    QList<int> tabMap() const;
+    // Closes every document without questions, so the window can go.
+    void discardAll();
+
+private:
+    QTemporaryDir programDir_;
+    QTemporaryDir files_;
+    std::unique_ptr<TMainForm> form_;
+};
+
+} // namespace tw::test
