@@ -14,6 +14,7 @@
 #include "app/FileCommands.h"
 #include "app/HelpViewer.h"
 #include "app/MainMenu.h"
+#include "app/MenuHelpKey.h"
 #include "app/SpeedBar.h"
 #include "editing/EditControl.h"
 #include "editing/SystemClipboard.h"
@@ -77,6 +78,11 @@ void TMainForm::buildWindow() {
     layout->addWidget(edit_, 1);
     setCentralWidget(central);
 
+    auto* helpKey = new MenuHelpKey(this, [this](int topic) {
+        help_->showTopic(programDirectory() + QStringLiteral("Tarnwick.hlp"), topic);
+    });
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        helpKey->watch(menu);
     popup_ = buildPopupMenu(this);
     connect(edit_, &EditControl::contextMenuRequested, this, &TMainForm::showPopupMenu);
 
@@ -176,6 +182,7 @@ void TMainForm::markUnbuiltCommands() {
         if (designed && !item->menu() && !built.contains(name))
             commands_.markUnavailable(name);
     }
+    commands_.enable("RunMnu", false);   // enabled once it holds entries
     for (const char* button : {"PrintSpdBtn", "FindSpdBtn", "SearchAgainSpdBtn", "ReplaceSpdBtn",
                                "ViewSpdBtn", "ExecuteSpdBtn"})
         commands_.markUnavailable(QString::fromLatin1(button));

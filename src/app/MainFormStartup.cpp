@@ -37,8 +37,8 @@ void TMainForm::startFirstRun(const QStringList& arguments) {
     options_.AutoIndent = true;
     options_.MaxRecentFiles = 28;
     options_.ClipboardMode = 0;
+    // The menu's own shortcuts stand until a keystroke mapping is chosen.
     ApplyColourScheme(0);
-    ApplyKeystrokeMapping(0);
 }
 
 int TMainForm::processCommandLine(const QStringList& arguments) {

@@ -111,12 +111,14 @@ qsizetype EditControl::selLength() const {
 
 void EditControl::setSelStart(qsizetype start) {
     SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(std::clamp<qsizetype>(start, 0, length())));
+    emit stateChanged();
 }
 
 void EditControl::setSelLength(qsizetype len) {
     const qsizetype start = selStart();
     const qsizetype end = std::clamp<qsizetype>(start + std::max<qsizetype>(len, 0), start, length());
     SendScintilla(SCI_SETSEL, static_cast<unsigned long>(start), static_cast<long>(end));
+    emit stateChanged();
 }
 
 void EditControl::setSelection(qsizetype start, qsizetype len) {
@@ -128,7 +130,10 @@ QByteArray EditControl::selectedBytes() const {
     return bytesInRange(selStart(), selStart() + selLength());
 }
 
-void EditControl::selectAll() { SendScintilla(SCI_SELECTALL); }
+void EditControl::selectAll() {
+    SendScintilla(SCI_SELECTALL);
+    emit stateChanged();
+}
 
 void EditControl::replaceSelection(const QByteArray& bytes) {
     SendScintilla(SCI_SETTARGETSTART, static_cast<unsigned long>(selStart()));
@@ -158,7 +163,10 @@ void EditControl::setReadOnlyFlag(bool readOnly) {
 
 bool EditControl::canUndo() const { return SendScintilla(SCI_CANUNDO) != 0; }
 
-void EditControl::undo() { SendScintilla(SCI_UNDO); }
+void EditControl::undo() {
+    SendScintilla(SCI_UNDO);
+    emit stateChanged();
+}
 
 int EditControl::firstVisibleLine() const { return SendScintilla(SCI_GETFIRSTVISIBLELINE); }
 

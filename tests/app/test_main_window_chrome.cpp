@@ -1,0 +1,167 @@
+// The main window's furniture working together: keystroke mapping on real
+// key presses, View toggles, menu-opening enabling, the shortcut menu, F1 on
+// a highlighted menu item, and the tool bar scroller as the window narrows.
+#include <QtTest>
+
+#include <QAction>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolButton>
+
+#include "app/DocumentTable.h"
+#include "app/HelpViewer.h"
+#include "app/MainMenu.h"
+#include "app/SpeedBar.h"
+#include "editing/EditControl.h"
+#include "support/MainWindowFixture.h"
+
+using namespace tw;
+using namespace tw::test;
+
+class MainWindowChromeTest : public QObject {
+    Q_OBJECT
+
+    QAction* item(MainWindowFixture& fx, const char* name) {
+        return fx.form().findChild<QAction*>(QString::fromLatin1(name));
+    }
+
+private slots:
+    void keystrokeMappingOneMovesSaveAndOpenToFunctionKeys() {
+        MainWindowFixture fx;
+        const QString a = fx.writeFile("a.txt", "a\n");
+        TMainForm& form = fx.start({a});
+        // The menu's own shortcuts until a mapping is applied.
+        QCOMPARE(item(fx, "SearchSearchAgainMnu")->shortcut(), QKeySequence("Ctrl+L"));
+        form.ApplyKeystrokeMapping(1);
+        QCOMPARE(item(fx, "FileSaveMnu")->shortcut(), QKeySequence("F2"));
+        QCOMPARE(item(fx, "FileOpenMnu")->shortcut(), QKeySequence("F3"));
+        QCOMPARE(item(fx, "SearchSearchAgainMnu")->shortcut(), QKeySequence("Ctrl+L"));
+        QCOMPARE(item(fx, "FileExitMnu")->shortcut(), QKeySequence("Alt+X"));
+
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.Edit()->insertBytes(0, "key ");
+        QTest::keyClick(form.Edit(), Qt::Key_F2);
+        QCOMPARE(MainWindowFixture::readFile(a), QByteArray("key a\n"));
+        fx.prompts.cancelDialog();
+        QTest::keyClick(form.Edit(), Qt::Key_F3);
+        QCOMPARE(fx.prompts.shown().last().kind, ShownPrompt::Kind::OpenDialog);
+
+        form.ApplyKeystrokeMapping(0);
+        QCOMPARE(item(fx, "FileSaveMnu")->shortcut(), QKeySequence("Ctrl+S"));
+        QCOMPARE(item(fx, "SearchSearchAgainMnu")->shortcut(), QKeySequence("F3"));
+        form.ApplyKeystrokeMapping(7);
+        QCOMPARE(item(fx, "FileSaveMnu")->shortcut(), QKeySequence("Ctrl+S"));
+        QCOMPARE(form.options().KeystrokeMapping, 0);
+    }
+
+    void viewTogglesHideAndShowTheirParts() {
+        MainWindowFixture fx;
+        TMainForm& form = fx.start();
+        form.show();
+        for (const char* name : {"ViewShowClipMnu", "ViewScrollBarsMnu", "ViewStatusBarMnu",
+                                 "ViewToolBarMnu", "ViewTabsMnu"})
+            QVERIFY2(item(fx, name)->isChecked(), name);
+        fx.run("ViewTabsMnu");
+        QVERIFY(form.Tabs()->isHidden());
+        fx.run("ViewToolBarMnu");
+        QVERIFY(form.findChild<SpeedBar*>()->isHidden());
+        fx.run("ViewStatusBarMnu");
+        QVERIFY(form.statusBar()->isHidden());
+        fx.run("ViewScrollBarsMnu");
+        QCOMPARE(form.Edit()->SendScintilla(EditControl::SCI_GETVSCROLLBAR), 0l);
+        QCOMPARE(form.Edit()->SendScintilla(EditControl::SCI_GETHSCROLLBAR), 0l);
+        fx.run("ViewScrollBarsMnu");
+        QCOMPARE(form.Edit()->SendScintilla(EditControl::SCI_GETVSCROLLBAR), 1l);
+        QCOMPARE(form.Edit()->SendScintilla(EditControl::SCI_GETHSCROLLBAR), 1l);
+        fx.run("ViewTabsMnu");
+        fx.run("ViewToolBarMnu");
+        fx.run("ViewStatusBarMnu");
+        QVERIFY(!form.Tabs()->isHidden());
+        QVERIFY(!form.statusBar()->isHidden());
+
+        QApplication::clipboard()->setText(QStringLiteral("clip text"));
+        fx.run("ViewShowClipMnu");
+        QCOMPARE(form.panelText(3), QString());
+        fx.run("ViewShowClipMnu");
+        QCOMPARE(form.panelText(3), QStringLiteral("clip text"));
+    }
+
+    void selectionDrivesCutCopyAndChangeCase() {
+        MainWindowFixture fx;
+        TMainForm& form = fx.start();
+        QVERIFY(!fx.isEnabled("EditCopyMnu"));
+        QVERIFY(!fx.isEnabled("CutSpdBtn"));
+        form.Edit()->setSelection(0, 7);
+        QVERIFY(fx.isEnabled("EditCopyMnu"));
+        QVERIFY(fx.isEnabled("CopySpdBtn"));
+        QVERIFY(fx.isEnabled("CutPopItem"));
+        emit fx.form().findChild<QMenu*>("EditMnu")->aboutToShow();
+        QVERIFY(fx.isEnabled("EditChangeCaseMnu"));
+        fx.run("CopySpdBtn");
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Welcome"));
+        // Undo follows the edit control.
+        QVERIFY(!fx.isEnabled("UndoSpdBtn"));
+        fx.run("CutSpdBtn");
+        QVERIFY(fx.isEnabled("UndoSpdBtn"));
+        QCOMPARE(form.panelText(1), QStringLiteral("Modified"));
+        fx.run("EditUndoMnu");
+        QCOMPARE(fx.shownText(), QByteArray("Welcome to Tarnwick."));
+    }
+
+    void commandsOfLaterWorkStayDisabled() {
+        MainWindowFixture fx;
+        fx.start();
+        for (const char* name : {"SearchFindMnu", "FindSpdBtn", "FilePrintMnu", "RunMnu",
+                                 "ClipboardSwapClipMnu", "ExecuteCurrentFileMnu"})
+            QVERIFY2(!fx.isEnabled(name), name);
+        QVERIFY(fx.isEnabled("SearchMnu"));
+    }
+
+    void popupMenuMirrorsTheFileSubmenus() {
+        MainWindowFixture fx;
+        TMainForm& form = fx.start();
+        QMenu* popup = form.findChild<QMenu*>("PopupMenu");
+        QVERIFY(popup);
+        mirrorPopupSubmenus(form.menuBar(), popup);
+        QMenu* close = form.findChild<QMenu*>("ClosePopItem");
+        QVERIFY(close);
+        QVERIFY(close->actions().contains(item(fx, "FileCloseCurrentFileMnu")));
+    }
+
+    void f1OnAHighlightedMenuItemOpensItsTopic() {
+        MainWindowFixture fx;
+        QFile::copy(qEnvironmentVariable("TARNWICK_SOURCE_DIR") + "/resources/Tarnwick.hlp",
+                    fx.programDir() + "Tarnwick.hlp");
+        TMainForm& form = fx.start();
+        QMenu* view = form.findChild<QMenu*>("ViewMnu");
+        view->setActiveAction(item(fx, "ViewTabsMnu"));
+        QCOMPARE(view->activeAction(), item(fx, "ViewTabsMnu"));
+        QTest::keyClick(view, Qt::Key_F1);
+        QVERIFY(form.helpViewer()->isVisible());
+        form.helpViewer()->close();
+    }
+
+    void narrowingTheWindowShowsTheScroller() {
+        MainWindowFixture fx;
+        TMainForm& form = fx.start();
+        form.resize(700, 400);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QWidget* upDown = form.findChild<QWidget*>("UpDown1");
+        QToolButton* help = form.findChild<QToolButton*>("HelpSpdBtn");
+        QVERIFY(upDown->isHidden());
+        form.resize(300, 400);
+        QTRY_VERIFY(!upDown->isHidden());
+        form.resize(700, 400);
+        QTRY_VERIFY(upDown->isHidden());
+        QCOMPARE(help->x(), 484);
+    }
+};
+
+QTEST_MAIN(MainWindowChromeTest)
+#include "test_main_window_chrome.moc"
