@@ -5,12 +5,24 @@
 
 namespace tw {
 
+QObject* CommandSwitch::find(const QString& name) const {
+    auto known = found_.constFind(name);
+    if (known != found_.constEnd() && !known->isNull())
+        return known->data();
+    QObject* object = root_->findChild<QAction*>(name);
+    if (!object)
+        object = root_->findChild<QToolButton*>(name);
+    if (object)
+        found_.insert(name, object);
+    return object;
+}
+
 QAction* CommandSwitch::action(const QString& name) const {
-    return root_->findChild<QAction*>(name);
+    return qobject_cast<QAction*>(find(name));
 }
 
 QToolButton* CommandSwitch::button(const QString& name) const {
-    return root_->findChild<QToolButton*>(name);
+    return qobject_cast<QToolButton*>(find(name));
 }
 
 void CommandSwitch::enable(const QString& name, bool on) const {

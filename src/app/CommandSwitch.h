@@ -2,6 +2,8 @@
 // Finds the main window's menu items and tool buttons by their designed names
 // and enables them. Commands whose features are not in this build stay
 // disabled whatever the enabling rules ask, so the rules can be written whole.
+#include <QHash>
+#include <QPointer>
 #include <QSet>
 #include <QString>
 
@@ -29,8 +31,12 @@ public:
     bool isAvailable(const QString& name) const { return !unavailable_.contains(name); }
 
 private:
+    // Enabling runs on every keystroke; names are looked up once.
+    QObject* find(const QString& name) const;
+
     QObject* root_;
     QSet<QString> unavailable_;
+    mutable QHash<QString, QPointer<QObject>> found_;
 };
 
 } // namespace tw

@@ -32,6 +32,14 @@ void configureView(QsciScintillaBase* view) {
     view->SendScintilla(QsciScintillaBase::SCI_SETSCROLLWIDTH, 1ul);
     view->SendScintilla(QsciScintillaBase::SCI_SETTABWIDTH, 8ul);
     view->SendScintilla(QsciScintillaBase::SCI_USEPOPUP, 0ul);
+    // Scintilla's own bindings for these keys (transpose, line cut, duplicate,
+    // case changes, redo on Ctrl+Y) would act behind the menus' backs whenever
+    // the menu command of the same key is disabled.
+    constexpr unsigned long ctrl = QsciScintillaBase::SCMOD_CTRL << 16;
+    constexpr unsigned long shift = QsciScintillaBase::SCMOD_SHIFT << 16;
+    for (const unsigned long key : {ctrl | 'T', ctrl | shift | 'T', ctrl | 'Y', ctrl | 'L',
+                                    ctrl | shift | 'L', ctrl | 'D', ctrl | 'U', ctrl | shift | 'U'})
+        view->SendScintilla(QsciScintillaBase::SCI_CLEARCMDKEY, key);
 }
 
 } // namespace

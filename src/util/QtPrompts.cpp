@@ -45,9 +45,12 @@ QStringList qtNameFilters(const QString& filter) {
     const QStringList fields = filter.split(QLatin1Char('|'));
     QStringList result;
     for (int i = 0; i + 1 < fields.size(); i += 2) {
-        QString patterns = fields[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        result << QStringLiteral("%1 (%2)").arg(fields[i], patterns);
+        // "*.*" means every file, also those without a dot in their names.
+        QStringList patterns = fields[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& pattern : patterns)
+            if (pattern.trimmed() == QLatin1String("*.*"))
+                pattern = QStringLiteral("*");
+        result << QStringLiteral("%1 (%2)").arg(fields[i], patterns.join(QLatin1Char(' ')));
     }
     if (result.isEmpty())
         result << QStringLiteral("Any File (*)");

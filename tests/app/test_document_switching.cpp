@@ -96,6 +96,20 @@ private slots:
         QVERIFY(fx.form().Edit()->isModified());
     }
 
+    void mainFileIsBroughtToTheFront() {
+        MainWindowFixture fx;
+        openXyz(fx);
+        DocumentTable& table = fx.form().documents();
+        table.ShowMainFile(fx.path("Z.txt"));   // shown already: nothing changes
+        QCOMPARE(fx.tabMap(), (QList<int>{1, 2, 0}));
+        table.ShowMainFile(fx.path("nowhere.txt"));
+        QCOMPARE(fx.currentFileName(), fx.path("Z.txt"));
+        table.ShowMainFile(fx.path("X.txt"));
+        QCOMPARE(fx.currentFileName(), fx.path("X.txt"));
+        QCOMPARE(fx.form().Tabs()->currentIndex(), 0);
+        QVERIFY(!fx.isEnabled("ViewMainFileMnu"));   // no group is open
+    }
+
     void ampersandShowsInTheTabCaption() {
         MainWindowFixture fx;
         fx.start();

@@ -113,6 +113,36 @@ private slots:
         QCOMPARE(fx.shownText(), QByteArray("Welcome to Tarnwick."));
     }
 
+    void colourSchemes() {
+        MainWindowFixture fx;
+        TMainForm& form = fx.start();
+        auto fore = [&] { return form.Edit()->SendScintilla(EditControl::SCI_STYLEGETFORE, 32ul); };
+        auto back = [&] { return form.Edit()->SendScintilla(EditControl::SCI_STYLEGETBACK, 32ul); };
+        form.ApplyColourScheme(1);
+        QCOMPARE(fore(), 0x00FFFFl);   // yellow, as 0x00BBGGRR
+        QCOMPARE(back(), 0x800000l);   // navy
+        form.options().customText = QColor(1, 2, 3);
+        form.options().customBackground = QColor(4, 5, 6);
+        form.ApplyColourScheme(2);
+        QCOMPARE(fore(), 0x030201l);
+        QCOMPARE(back(), 0x060504l);
+        // An unknown scheme keeps and reapplies the stored one.
+        form.ApplyColourScheme(9);
+        QCOMPARE(form.options().ColourScheme, 2);
+        QCOMPARE(back(), 0x060504l);
+    }
+
+    void editorKeysDoNotActBehindDisabledMenuCommands() {
+        MainWindowFixture fx;
+        TMainForm& form = fx.start();
+        form.Edit()->setSelection(0, 7);
+        for (const QKeyCombination key : {Qt::CTRL | Qt::Key_L, Qt::CTRL | Qt::Key_T,
+                                          Qt::CTRL | Qt::Key_U, Qt::CTRL | Qt::Key_D,
+                                          Qt::CTRL | Qt::SHIFT | Qt::Key_U})
+            QTest::keyClick(form.Edit(), key.key(), key.keyboardModifiers());
+        QCOMPARE(fx.shownText(), QByteArray("Welcome to Tarnwick."));
+    }
+
     void commandsOfLaterWorkStayDisabled() {
         MainWindowFixture fx;
         fx.start();
