@@ -1,7 +1,6 @@
 // How fast the editor handles many documents and big ones: the real main
 // window, offscreen, with scripted prompts in a temporary program directory.
 // Prints one line per figure with its aim beside it; see docs/PERFORMANCE.md.
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -257,8 +256,6 @@ void bigDocuments(TMainForm& form, const QString& first, const QString& second) 
                 enter ? QStringLiteral("\r") : QString(letter));
         settle();
         keys.ms.push_back(msSince(timer));
-        if (qEnvironmentVariableIsSet("EXPERIMENT_DUMP") && keys.ms.back() > 2)
-            std::printf("key %d took %.2f ms\n", i, keys.ms.back());
     }
     if (edit.length() < kBigSize)
         qFatal("the keystrokes did not reach the document");
@@ -297,12 +294,6 @@ int main(int argc, char** argv) {
     writeFile(bigA, sourceText(random, kBigSize));
     writeFile(bigB, sourceText(random, kBigSize));
 
-    if (qEnvironmentVariableIsSet("EXPERIMENT_PLAIN_ACCESSIBLE"))
-        QAccessible::installFactory([](const QString& cls, QObject* o) -> QAccessibleInterface* {
-            return cls == QLatin1String("tw::EditControl")
-                       ? new QAccessibleWidget(static_cast<QWidget*>(o), QAccessible::EditableText)
-                       : nullptr;
-        });
     ScriptedPrompts prompts;
     {
         TMainForm form(prompts, {});

@@ -1,6 +1,7 @@
 #include "app/CommandSwitch.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QToolButton>
 
 namespace tw {
@@ -44,6 +45,23 @@ bool CommandSwitch::isEnabled(const QString& name) const {
     if (QToolButton* speed = button(name))
         return speed->isEnabled();
     return false;
+}
+
+void CommandSwitch::disableUnbuilt() {
+    for (QAction* item : root_->findChildren<QAction*>()) {
+        const QString name = item->objectName();
+        const bool designed = name.endsWith(QLatin1String("Mnu")) ||
+                              name.endsWith(QLatin1String("Menu")) ||
+                              name.endsWith(QLatin1String("Mmu")) ||
+                              name.endsWith(QLatin1String("MnuItem")) ||
+                              name.endsWith(QLatin1String("PopItem"));
+        if (designed && !item->menu() && !built_.contains(name))
+            markUnavailable(name);
+    }
+    for (QToolButton* button : root_->findChildren<QToolButton*>())
+        if (button->objectName().endsWith(QLatin1String("SpdBtn")) &&
+            !built_.contains(button->objectName()))
+            markUnavailable(button->objectName());
 }
 
 void CommandSwitch::markUnavailable(const QString& name) {

@@ -34,6 +34,16 @@ struct EditorOptions {
     // Set only by the About box's hidden mode; never cleared while running.
     bool SettingsFileEditable = false;
     FileDialogSettings dialogs;
+    // The editor's font; the size is in points.
+    QString fontName = QStringLiteral("Courier New");
+    int fontSize = 10;
+    bool fontBold = false;
+    bool fontItalic = false;
+    bool fontUnderline = false;
+    bool fontStrikeOut = false;
+    bool showHints = true;
+    int hintPause = 500;
+    int hintHidePause = 2500;
 };
 
 // The filter both file dialogs get on a first run.

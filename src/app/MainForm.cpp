@@ -23,18 +23,6 @@
 
 namespace tw {
 
-namespace {
-
-// The commands of this build, with the tool button and shortcut-menu entry
-// that run the same command.
-struct CommandBinding {
-    const char* item;
-    const char* button;
-    const char* popItem;
-};
-
-} // namespace
-
 TMainForm::TMainForm(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts), commands_(this),
       lists_(std::make_unique<FileListHooks>()), clipboard_(std::make_unique<QtClipboard>()) {
@@ -44,6 +32,13 @@ TMainForm::TMainForm(Prompts& prompts, const QStringList& arguments, QWidget* pa
     table_ = std::make_unique<DocumentTable>(*edit_, *tabs_, *this);
     files_ = std::make_unique<FileCommands>(*table_, *edit_, *this, prompts_, options_, *lists_);
     connectCommands();
+    connectEditingCommands();
+    connectSearchCommands();
+    connectClipboardCommands();
+    connectBackupCommands();
+    connectPrintCommands();
+    connectSelectFileCommands();
+    connectFilterCommands();
     connectViewToggles();
     connectMenuOpening();
     markUnbuiltCommands();
@@ -112,50 +107,37 @@ void TMainForm::buildStatusBar() {
 }
 
 void TMainForm::connectCommands() {
-    auto bind = [this](const CommandBinding& binding, auto handler) {
-        if (QAction* item = commands_.action(QString::fromLatin1(binding.item)))
-            connect(item, &QAction::triggered, this, handler);
-        if (binding.button)
-            if (QToolButton* button = commands_.button(QString::fromLatin1(binding.button)))
-                connect(button, &QToolButton::clicked, this, handler);
-        if (binding.popItem)
-            if (QAction* item = commands_.action(QString::fromLatin1(binding.popItem)))
-                connect(item, &QAction::triggered, this, handler);
+    auto bind = [this](const char* item, const char* button, const char* popItem, auto handler) {
+        commands_.bind(item, button, popItem, this, handler);
     };
     FileCommands& f = *files_;
-    bind({"FileNewMnu", "NewSpdBtn", nullptr}, [&f] { f.FileNewMnuClick(); });
-    bind({"FileOpenMnu", "OpenSpdBtn", nullptr}, [&f] { f.FileOpenMnuClick(); });
-    bind({"FileInsertMnu", nullptr, nullptr}, [&f] { f.FileInsertMnuClick(); });
-    bind({"FileReloadMnu", nullptr, nullptr}, [&f] { f.FileReloadMnuClick(); });
-    bind({"FileSaveMnu", "SaveSpdBtn", nullptr}, [&f] { f.FileSaveMnuClick(); });
-    bind({"FileSaveAsMnu", nullptr, nullptr}, [&f] { f.FileSaveAsMnuClick(); });
-    bind({"FileSaveAllMnu", "SaveAllSpdBtn", nullptr}, [&f] { f.FileSaveAllMnuClick(); });
-    bind({"FileCloseCurrentFileMnu", "CloseSpdBtn", nullptr},
+    bind("FileNewMnu", "NewSpdBtn", nullptr, [&f] { f.FileNewMnuClick(); });
+    bind("FileOpenMnu", "OpenSpdBtn", nullptr, [&f] { f.FileOpenMnuClick(); });
+    bind("FileInsertMnu", nullptr, nullptr, [&f] { f.FileInsertMnuClick(); });
+    bind("FileReloadMnu", nullptr, nullptr, [&f] { f.FileReloadMnuClick(); });
+    bind("FileSaveMnu", "SaveSpdBtn", nullptr, [&f] { f.FileSaveMnuClick(); });
+    bind("FileSaveAsMnu", nullptr, nullptr, [&f] { f.FileSaveAsMnuClick(); });
+    bind("FileSaveAllMnu", "SaveAllSpdBtn", nullptr, [&f] { f.FileSaveAllMnuClick(); });
+    bind("FileCloseCurrentFileMnu", "CloseSpdBtn", nullptr,
          [&f] { f.FileCloseCurrentFileMnuClick(); });
-    bind({"FileCloseAllFilesMnu", nullptr, nullptr}, [&f] { f.CloseAllDocuments(); });
-    bind({"FileSelectionSaveMnu", nullptr, nullptr}, [&f] { f.FileSelectionSaveMnuClick(); });
-    bind({"FileSelectionOpenMnu", nullptr, nullptr}, [&f] { f.FileSelectionOpenMnuClick(); });
-    bind({"FileExitMnu", nullptr, nullptr}, [this] { close(); });
+    bind("FileCloseAllFilesMnu", nullptr, nullptr, [&f] { f.CloseAllDocuments(); });
+    bind("FileSelectionSaveMnu", nullptr, nullptr, [&f] { f.FileSelectionSaveMnuClick(); });
+    bind("FileSelectionOpenMnu", nullptr, nullptr, [&f] { f.FileSelectionOpenMnuClick(); });
+    bind("FileExitMnu", nullptr, nullptr, [this] { close(); });
 
     EditControl* e = edit_;
-    bind({"EditUndoMnu", "UndoSpdBtn", nullptr}, [e] { e->undo(); });
-    bind({"EditCutMnu", "CutSpdBtn", "CutPopItem"}, [e] { e->SendScintilla(EditControl::SCI_CUT); });
-    bind({"EditCopyMnu", "CopySpdBtn", "CopyPopItem"},
-         [e] { e->SendScintilla(EditControl::SCI_COPY); });
-    bind({"EditPasteMnu", "PasteSpdBtn", "PastePopItem"},
-         [e] { e->SendScintilla(EditControl::SCI_PASTE); });
-    bind({"EditDeleteMnu", nullptr, "DeletePopItem"},
+    bind("EditUndoMnu", "UndoSpdBtn", nullptr, [e] { e->undo(); });
+    bind("EditDeleteMnu", nullptr, "DeletePopItem",
          [e] { e->SendScintilla(EditControl::SCI_CLEAR); });
-    bind({"EditSelectAllMnu", nullptr, nullptr}, [e] { e->selectAll(); });
+    bind("EditSelectAllMnu", nullptr, nullptr, [e] { e->selectAll(); });
 
     DocumentTable& t = *table_;
-    bind({"ViewNextMnu", "NextSpdBtn", "NextPopItem"}, [&t] { t.ViewNext(); });
-    bind({"ViewPreviousMnu", "PreviousSpdBtn", "PreviousPopItem"}, [&t] { t.ViewPrevious(); });
-    bind({"ViewMainFileMnu", nullptr, nullptr},
+    bind("ViewNextMnu", "NextSpdBtn", "NextPopItem", [&t] { t.ViewNext(); });
+    bind("ViewPreviousMnu", "PreviousSpdBtn", "PreviousPopItem", [&t] { t.ViewPrevious(); });
+    bind("ViewMainFileMnu", nullptr, nullptr,
          [this] { table_->ShowMainFile(lists_->openGroupMainFile()); });
-    bind({"OptionsReadOnlyMnu", nullptr, nullptr},
-         [this] { SetReadOnly(!edit_->isReadOnly()); });
-    bind({"HelpContentsMnu", "HelpSpdBtn", nullptr}, [this] { HelpContentsMnuClick(); });
+    bind("OptionsReadOnlyMnu", nullptr, nullptr, [this] { SetReadOnly(!edit_->isReadOnly()); });
+    bind("HelpContentsMnu", "HelpSpdBtn", nullptr, [this] { HelpContentsMnuClick(); });
 
     connect(edit_, &EditControl::stateChanged, this, [this] {
         RefreshModifiedState();
@@ -166,26 +148,8 @@ void TMainForm::connectCommands() {
 }
 
 void TMainForm::markUnbuiltCommands() {
-    static const QSet<QString> built = {
-        "FileNewMnu", "FileOpenMnu", "FileInsertMnu", "FileReloadMnu", "FileSaveMnu",
-        "FileSaveAsMnu", "FileSaveAllMnu", "FileCloseCurrentFileMnu", "FileCloseAllFilesMnu",
-        "FileSelectionSaveMnu", "FileSelectionOpenMnu", "FileExitMnu", "EditUndoMnu",
-        "EditCutMnu", "EditCopyMnu", "EditPasteMnu", "EditDeleteMnu", "EditSelectAllMnu",
-        "ViewNextMnu", "ViewPreviousMnu", "ViewMainFileMnu", "ViewShowClipMnu",
-        "ViewScrollBarsMnu", "ViewStatusBarMnu", "ViewToolBarMnu", "ViewTabsMnu",
-        "OptionsReadOnlyMnu", "HelpContentsMnu", "CutPopItem", "CopyPopItem", "PastePopItem",
-        "DeletePopItem", "NextPopItem", "PreviousPopItem"};
-    for (QAction* item : findChildren<QAction*>()) {
-        const QString name = item->objectName();
-        const bool designed = name.endsWith(QLatin1String("Mnu")) ||
-                              name.endsWith(QLatin1String("PopItem"));
-        if (designed && !item->menu() && !built.contains(name))
-            commands_.markUnavailable(name);
-    }
+    commands_.disableUnbuilt();
     commands_.enable("RunMnu", false);   // enabled once it holds entries
-    for (const char* button : {"PrintSpdBtn", "FindSpdBtn", "SearchAgainSpdBtn", "ReplaceSpdBtn",
-                               "ViewSpdBtn", "ExecuteSpdBtn"})
-        commands_.markUnavailable(QString::fromLatin1(button));
 }
 
 void TMainForm::HelpContentsMnuClick() {

@@ -17,8 +17,14 @@ class QTimer;
 
 namespace tw {
 
+class BackupCommands;
+class ClipboardModes;
 class DocumentTable;
 class EditControl;
+class EditingCommands;
+class PrintCommands;
+class SearchCommands;
+class StoredSettings;
 class FileCommands;
 class FileListHooks;
 class HelpViewer;
@@ -60,6 +66,29 @@ public:
     void SetInsertMode(bool insert);
     // The autosave tick of Timer1.
     void Timer1Timer();
+    // The editor's font from the options (name, size in points, styles).
+    void applyEditorFont();
+
+    // Editing (MainFormEditing.cpp).
+    void SetWordWrap(bool wrap);
+    bool wordWrap() const { return wordWrap_; }
+
+    // Clipboard modes (MainFormClipboard.cpp).
+    void ClipCut();
+    void ClipCopy();
+    void ClipPaste();
+    void SwapClip();
+    void SetClipboardMode(int mode);
+    void ShowClipboardPanel();
+    void ClipToPlainText();
+
+    // Backups, also run by the Execute and Run menus (MainFormBackup.cpp).
+    void FileBackupCurrentFileMnuClick();
+    void FileBackupAllFilesMnuClick();
+
+    // The settings file (MainFormSettings.cpp).
+    void LoadSettings(const QStringList& arguments);
+    void SaveSettings();
     // Processes the command line; returns the number of arguments.
     int processCommandLine(const QStringList& arguments);
 
@@ -71,6 +100,14 @@ private:
     void buildWindow();
     void buildStatusBar();
     void connectCommands();
+    // Each area of the window is wired in a file of its own.
+    void connectEditingCommands();     // MainFormEditing.cpp
+    void connectSearchCommands();      // MainFormSearch.cpp
+    void connectClipboardCommands();   // MainFormClipboard.cpp
+    void connectBackupCommands();      // MainFormBackup.cpp
+    void connectPrintCommands();       // MainFormPrint.cpp
+    void connectSelectFileCommands();  // MainFormSelectFile.cpp
+    void connectFilterCommands();      // MainFormFilters.cpp
     void connectViewToggles();
     void connectMenuOpening();
     void markUnbuiltCommands();
@@ -100,6 +137,13 @@ private:
     std::unique_ptr<DocumentTable> table_;
     std::unique_ptr<FileCommands> files_;
     std::unique_ptr<HelpViewer> help_;
+    // Area objects, owned as QObject children of the window (or by their area).
+    EditingCommands* editing_ = nullptr;
+    SearchCommands* search_ = nullptr;
+    ClipboardModes* clipboardModes_ = nullptr;
+    BackupCommands* backups_ = nullptr;
+    PrintCommands* printing_ = nullptr;
+    StoredSettings* stored_ = nullptr;
 };
 
 } // namespace tw

@@ -19,6 +19,7 @@ namespace tw {
 void TMainForm::connectViewToggles() {
     auto toggle = [this](const char* name, auto apply) {
         if (QAction* item = commands_.action(QString::fromLatin1(name))) {
+            commands_.markBuilt(item->objectName());
             item->setCheckable(true);
             connect(item, &QAction::toggled, this, apply);
         }
@@ -67,6 +68,12 @@ void TMainForm::ApplyKeystrokeMapping(int mapping) {
     if (mapping == 0 || mapping == 1)
         options_.KeystrokeMapping = mapping;
     tw::ApplyKeystrokeMapping(this, mapping);
+}
+
+void TMainForm::applyEditorFont() {
+    edit_->setEditorFont(options_.fontName, options_.fontSize, options_.fontBold,
+                         options_.fontItalic, options_.fontUnderline);
+    ApplyColourScheme(options_.ColourScheme);
 }
 
 void TMainForm::changeEvent(QEvent* event) {

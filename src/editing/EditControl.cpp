@@ -4,6 +4,8 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 
+#include <algorithm>
+
 namespace tw {
 
 namespace {
@@ -12,6 +14,15 @@ namespace {
 // position in a big document; changes are learnt from save points and
 // update notifications instead.
 constexpr int kModEventMask = QsciScintillaBase::SC_MOD_CHANGEMARKER;
+
+// Scintilla grows a document's buffer only when its gap is used up, and then
+// copies the whole text: a load that fills the buffer exactly would make one of
+// the first keystrokes in a 50 MB document pay for a 50 MB copy. Loading with
+// room to spare moves that cost into the load, which allocates anyway.
+unsigned long roomForText(qsizetype size) {
+    constexpr qsizetype kMaxSpare = 4 * 1024 * 1024;
+    return static_cast<unsigned long>(size + std::min(size / 8, kMaxSpare));
+}
 
 // Enter types the document's own line break.
 unsigned long eolModeOf(const QByteArray& lineBreak) {
@@ -52,7 +63,7 @@ EditControl::EditControl(QWidget* parent)
     configureView(this);
     configureView(companion_);
     attachDocument(newEmptyDocument(TextEncoding::Utf8, "\n"));
-    setEditorFont(QStringLiteral("Courier New"), 9.75, false, false, false);
+    setEditorFont(QStringLiteral("Courier New"), 10, false, false, false);
 
     connect(this, &QsciScintillaBase::SCN_SAVEPOINTLEFT, this, [this] { onSavePoint(false); });
     connect(this, &QsciScintillaBase::SCN_SAVEPOINTREACHED, this, [this] { onSavePoint(true); });
@@ -97,6 +108,7 @@ void EditControl::loadBytes(const QByteArray& bytes, TextEncoding encoding,
     SendScintilla(SCI_CLEARALL);
     SendScintilla(SCI_SETCODEPAGE, encoding == TextEncoding::Utf8 ? static_cast<unsigned long>(SC_CP_UTF8) : 0ul);
     SendScintilla(SCI_SETEOLMODE, eolModeOf(lineBreak));
+    SendScintilla(SCI_ALLOCATE, roomForText(bytes.size()));
     SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_SETUNDOCOLLECTION, 1ul);
@@ -220,6 +232,7 @@ DocHandle EditControl::createDocument(const QByteArray& bytes, TextEncoding enco
     const DocHandle doc = newEmptyDocument(encoding, lineBreak);
     attachToCompanion(doc);
     companion_->SendScintilla(SCI_SETUNDOCOLLECTION, 0ul);
+    companion_->SendScintilla(SCI_ALLOCATE, roomForText(bytes.size()));
     companion_->SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()),
                               bytes.constData());
     companion_->SendScintilla(SCI_SETUNDOCOLLECTION, 1ul);

@@ -1,0 +1,8 @@
+// TMainForm's Options > Filters.
+#include "app/MainForm.h"
+
+namespace tw {
+
+void TMainForm::connectFilterCommands() {}
+
+} // namespace tw
