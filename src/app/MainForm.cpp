@@ -19,6 +19,7 @@
 #include "editing/EditControl.h"
 #include "editing/SystemClipboard.h"
 #include "lists/FileListHooks.h"
+#include "settings/StoredSettings.h"
 #include "platform/ProgramDirectory.h"
 
 namespace tw {
@@ -53,7 +54,6 @@ TMainForm::~TMainForm() {
 
 void TMainForm::buildWindow() {
     setWindowTitle(kAppTitle);
-    resize(640, 480);
     buildMainMenu(menuBar());
 
     auto* central = new QWidget(this);

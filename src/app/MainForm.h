@@ -22,15 +22,19 @@ class ClipboardModes;
 class DocumentTable;
 class EditControl;
 class EditingCommands;
+class EditKeyHandler;
 class PrintCommands;
 class SearchCommands;
-class StoredSettings;
+struct StoredSettings;
 class FileCommands;
 class FileListHooks;
 class HelpViewer;
 class Prompts;
 class SpeedBar;
 class SystemClipboard;
+class TFiltersForm;
+class TOrderForm;
+class TViewForm;
 
 class TMainForm : public QMainWindow, public DocumentHost {
     Q_OBJECT
@@ -82,9 +86,18 @@ public:
     void ShowClipboardPanel();
     void ClipToPlainText();
 
+    // Find, Search Again and Replace (MainFormSearch.cpp).
+    SearchCommands& search() const { return *search_; }
+
     // Backups, also run by the Execute and Run menus (MainFormBackup.cpp).
     void FileBackupCurrentFileMnuClick();
     void FileBackupAllFilesMnuClick();
+
+    // The select-file dialog's Show Paths box, which the settings file keeps
+    // (MainFormSelectFile.cpp).
+    bool ShowPathsChecked() const;
+    // The rearrange-items dialog the list editors share (MainFormFilters.cpp).
+    TOrderForm& OrderForm();
 
     // The settings file (MainFormSettings.cpp).
     void LoadSettings(const QStringList& arguments);
@@ -108,10 +121,16 @@ private:
     void connectPrintCommands();       // MainFormPrint.cpp
     void connectSelectFileCommands();  // MainFormSelectFile.cpp
     void connectFilterCommands();      // MainFormFilters.cpp
+    void ViewSelectFileMnuClick();
+    TViewForm& ViewForm();
     void connectViewToggles();
     void connectMenuOpening();
     void markUnbuiltCommands();
     void startUp(const QStringList& arguments);
+    void loadStartupDocuments(const QStringList& arguments);
+    void restoreWindowPlacement(const StoredSettings& settings);
+    void collectStartupDocuments();
+    void placeCentred();
     void startFirstRun(const QStringList& arguments);
     bool FormCloseQuery();
     void setPanel(int panel, const QString& text);
@@ -139,11 +158,15 @@ private:
     std::unique_ptr<HelpViewer> help_;
     // Area objects, owned as QObject children of the window (or by their area).
     EditingCommands* editing_ = nullptr;
+    EditKeyHandler* keys_ = nullptr;     // the edit control's child
     SearchCommands* search_ = nullptr;
     ClipboardModes* clipboardModes_ = nullptr;
     BackupCommands* backups_ = nullptr;
     PrintCommands* printing_ = nullptr;
-    StoredSettings* stored_ = nullptr;
+    TViewForm* viewForm_ = nullptr;   // made at first use, once the settings are read
+    TOrderForm* orderForm_ = nullptr;
+    TFiltersForm* filtersForm_ = nullptr;
+    std::unique_ptr<StoredSettings> stored_;   // the settings file as last read
 };
 
 } // namespace tw

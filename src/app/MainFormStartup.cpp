@@ -16,12 +16,6 @@
 
 namespace tw {
 
-void TMainForm::startUp(const QStringList& arguments) {
-    // The settings file is read here once it is supported; until then every
-    // start is a first run and nothing is written at exit.
-    startFirstRun(arguments);
-}
-
 void TMainForm::startFirstRun(const QStringList& arguments) {
     EnableSwitchCommands();
     EnableCutCopy();
@@ -35,10 +29,13 @@ void TMainForm::startFirstRun(const QStringList& arguments) {
     SetInsertMode(true);
     options_.ConfirmPrompts = true;
     options_.AutoIndent = true;
+    options_.TabUse = 0;
+    options_.TabSpaces = 2;
     options_.MaxRecentFiles = 28;
     options_.ClipboardMode = 0;
     // The menu's own shortcuts stand until a keystroke mapping is chosen.
     ApplyColourScheme(0);
+    placeCentred();
 }
 
 int TMainForm::processCommandLine(const QStringList& arguments) {
@@ -100,6 +97,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    SaveSettings();
     help_->close();
     event->accept();
 }

@@ -146,10 +146,9 @@ private slots:
     void commandsOfLaterWorkStayDisabled() {
         MainWindowFixture fx;
         fx.start();
-        for (const char* name : {"SearchFindMnu", "FindSpdBtn", "FilePrintMnu", "RunMnu",
-                                 "ClipboardSwapClipMnu", "ExecuteCurrentFileMnu"})
+        for (const char* name : {"RunMnu", "ExecuteCurrentFileMnu", "ExecuteSpdBtn",
+                                 "OptionsRunMnu", "FileCopyMnu", "AddFavoritesMnu"})
             QVERIFY2(!fx.isEnabled(name), name);
-        QVERIFY(fx.isEnabled("SearchMnu"));
     }
 
     void popupMenuMirrorsTheFileSubmenus() {
