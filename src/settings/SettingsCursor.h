@@ -1,0 +1,40 @@
+#pragma once
+// Reads the items of the settings file one after another by its reading
+// rules: a line ends at CR, and an LF right after a CR belongs to that line
+// end; a Ctrl+Z byte (26) ends the file; past the end a number reads 0 and a
+// text reads empty. Every read that starts before the end consumes at least
+// one byte, so a loop that stops at atEnd() runs at most once per byte.
+#include <QByteArray>
+
+namespace tw {
+
+class SettingsCursor {
+public:
+    // The cursor reads `bytes` in place; they must outlive it.
+    explicit SettingsCursor(const QByteArray& bytes);
+
+    bool atEnd() const { return pos_ >= end_; }
+
+    // Skips every byte of code 32 or less (line ends included), takes the
+    // run of bytes above 32 that follows as a signed decimal number, then
+    // skips the rest of that line. A run that is not an optional sign and
+    // digits, or whose value does not fit an int, reads as 0.
+    int readNumber();
+    // A number used as a list count: a negative count is an empty list.
+    int readCount();
+    // Everything up to the next CR, then the line end.
+    QByteArray readText();
+
+    // The number a run of bytes above code 32 stands for, 0 when malformed.
+    static int parseNumber(const char* run, qsizetype length);
+
+private:
+    void skipLineEnd();
+    void skipRestOfLine();
+
+    const char* data_;
+    qsizetype pos_ = 0;
+    qsizetype end_;
+};
+
+} // namespace tw
