@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QString>
 
+#include "settings/StoredSettings.h" // kFirstRunFilter
+
 namespace tw {
 
 // The open and save dialogs share their filter and default extension; each
@@ -45,12 +47,5 @@ struct EditorOptions {
     int hintPause = 500;
     int hintHidePause = 2500;
 };
-
-// The filter both file dialogs get on a first run.
-inline const QString kFirstRunFilter = QStringLiteral(
-    "Any File|*.*|html Files (html)|*.html|htm Files (htm)|*.htm|C++ Files (cpp)|*.cpp|"
-    "C Files (c)|*.c|Header Files (h)|*.h|Java Files (java)|*.java|Batch Files (bat)|*.bat|"
-    "Assembly Files (asm)|*.asm|Pascal Files (pas)|*.pas|Basic Files (bas)|*.bas|"
-    "Text Files (txt)|*.txt|m3u Files (m3u)|*.m3u");
 
 } // namespace tw

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <limits>
+#include <utility>
 
 #include "settings/SettingsCursor.h"
 
