@@ -144,7 +144,10 @@ void TMainForm::connectCommands() {
         ShowLineColumn();
         EnableCutCopy();
     });
-    connect(edit_, &EditControl::escapePressed, this, [this] { files_->MailCapture(*clipboard_); });
+    connect(edit_, &EditControl::escapePressed, this, [this] {
+        files_->MailCapture(*clipboard_);
+        ShowClipboardPanel();
+    });
 }
 
 void TMainForm::markUnbuiltCommands() {

@@ -32,7 +32,7 @@ void TMainForm::startFirstRun(const QStringList& arguments) {
     options_.TabUse = 0;
     options_.TabSpaces = 2;
     options_.MaxRecentFiles = 28;
-    options_.ClipboardMode = 0;
+    SetClipboardMode(0);
     // The menu's own shortcuts stand until a keystroke mapping is chosen.
     ApplyColourScheme(0);
     placeCentred();

@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QEvent>
 #include <QLabel>
 #include <QPalette>
@@ -25,7 +24,7 @@ void TMainForm::connectViewToggles() {
         }
     };
     toggle("ViewShowClipMnu", [this](bool on) {
-        setPanel(3, on ? QApplication::clipboard()->text() : QString());
+        on ? ShowClipboardPanel() : setPanel(3, QString());
     });
     toggle("ViewScrollBarsMnu", [this](bool) { ApplyScrollBars(); });
     toggle("ViewStatusBarMnu", [this](bool on) {

@@ -1,0 +1,186 @@
+#include "editing/Backups.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "app/DocumentHost.h"
+#include "app/DocumentTable.h"
+#include "app/EditorOptions.h"
+#include "app/FileCommands.h"
+#include "editing/EditControl.h"
+#include "editing/TextCodec.h"
+#include "platform/FileAttributes.h"
+#include "platform/TextFile.h"
+#include "util/FileNames.h"
+#include "util/Prompts.h"
+
+namespace tw {
+
+namespace {
+
+const QString kReadOnlyBackup = QStringLiteral(
+    "This is a readonly file.  If you want to back this file up, use a different name.");
+
+bool isReadOnlyFile(const QString& path) {
+    const AttributeQuery query = fileAttributes(path);
+    return query.ok() && (query.bits & FileAttribute::ReadOnly);
+}
+
+} // namespace
+
+QString BackupNameOf(const QString& name, int backupStyle, PathStyle style) {
+    if (backupStyle != 0)
+        return DirectoryPart(name, style) + QLatin1Char('~') + FileNamePart(name, style);
+    return ChangeFileExtension(name, QStringLiteral(".bak"), style);
+}
+
+BackupCommands::BackupCommands(DocumentTable& table, EditControl& edit, FileCommands& files,
+                               DocumentHost& host, Prompts& prompts,
+                               const EditorOptions& options, QObject* parent)
+    : QObject(parent), table_(table), edit_(edit), files_(files), host_(host), prompts_(prompts),
+      options_(options) {}
+
+QString BackupCommands::backupNameOf(const QString& name) const {
+    return BackupNameOf(name, options_.BackupStyle);
+}
+
+bool BackupCommands::isOwnFile(const QString& name, const QString& backup, const char* action) {
+    bool same = backup == name;
+    if (!same) {
+        const QFileInfo document(name);
+        const QFileInfo copy(backup);
+        same = document.exists() && copy.exists() &&
+               document.canonicalFilePath() == copy.canonicalFilePath();
+    }
+    if (same) {
+        const QString text = QStringLiteral("The backup of \"%1\" would be the file itself, so it "
+                                            "is not %2.");
+        prompts_.message(text.arg(name, QLatin1String(action)), MessageType::Warning);
+    }
+    return same;
+}
+
+BackupCommands::Outcome BackupCommands::reportWrite(const QString& error) {
+    if (error.isEmpty())
+        return Outcome::Done;
+    prompts_.message(error, MessageType::Error);
+    return Outcome::Failed;
+}
+
+BackupCommands::Outcome BackupCommands::backupShown() {
+    const QString name = table_.CurrentFileName();
+    const QString backup = backupNameOf(name);
+    if (isOwnFile(name, backup, "written"))
+        return Outcome::Skipped;
+    if (fileExists(backup) && isReadOnlyFile(backup)) {
+        prompts_.message(kReadOnlyBackup, MessageType::Warning);
+        return Outcome::Skipped;
+    }
+    return reportWrite(
+        writeTextFile(backup, edit_.characterPointer(), edit_.length(), table_.shownFormat()));
+}
+
+BackupCommands::Outcome BackupCommands::backupParked(int slot) {
+    const DocRecord* rec = table_.record(slot);
+    const QString backup = backupNameOf(rec->FileName);
+    if (isOwnFile(rec->FileName, backup, "written"))
+        return Outcome::Skipped;
+    // No read-only test here: the writer itself refuses a read-only file, and
+    // that failure ends the command like any other.
+    return reportWrite(edit_.withDocumentText(rec->Text, [&](const char* data, qsizetype len) {
+        return writeTextFile(backup, data, len, rec->format);
+    }));
+}
+
+void BackupCommands::backupCurrentFile() {
+    if (table_.DocCount() != 0)
+        backupShown();
+}
+
+void BackupCommands::backupAllFiles() {
+    if (table_.DocCount() == 0 || backupShown() == Outcome::Failed)
+        return;
+    for (int slot = 1; slot < table_.DocCount(); ++slot)
+        if (backupParked(slot) == Outcome::Failed)
+            return;
+}
+
+void BackupCommands::removeBackupOf(const QString& name) {
+    const QString backup = backupNameOf(name);
+    // Only files are backups: a missing one, or a folder of that name, is
+    // passed over in silence.
+    if (!fileExists(backup) || isOwnFile(name, backup, "deleted"))
+        return;
+    QFile file(backup);
+    if (!file.remove())
+        prompts_.message(file.errorString(), MessageType::Error);
+}
+
+void BackupCommands::unbackupCurrentFile() {
+    if (table_.DocCount() != 0)
+        removeBackupOf(table_.CurrentFileName());
+}
+
+void BackupCommands::unbackupAllFiles() {
+    if (table_.DocCount() == 0)
+        return;
+    removeBackupOf(table_.CurrentFileName());
+    for (int slot = 1; slot < table_.DocCount(); ++slot)
+        removeBackupOf(table_.record(slot)->FileName);
+}
+
+void BackupCommands::replaceCurrentFile() {
+    if (table_.DocCount() == 0)
+        return;
+    const QString backup = backupNameOf(table_.CurrentFileName());
+    // Reading a backup adds no document, so the open-document limit never
+    // refuses it.
+    if (files_.CanOpenFile(backup, true, false) == OpenOk) {
+        const LoadResult loaded = readTextFile(backup);
+        if (!loaded.ok()) {
+            prompts_.message(loaded.error, MessageType::Error);
+        } else {
+            // Read Only guards the document against typing, not against the
+            // commands that load it.
+            const bool readOnly = edit_.isReadOnly();
+            edit_.setReadOnlyFlag(false);
+            edit_.setTextBytes(convertText(loaded.text.bytes, loaded.text.format.encoding,
+                                           table_.shownFormat().encoding));
+            edit_.setReadOnlyFlag(readOnly);
+            edit_.setSelStart(0);
+            table_.SetModified(true);
+        }
+    }
+    host_.RefreshModifiedState();
+}
+
+void BackupCommands::replaceParked(int slot) {
+    DocRecord* rec = table_.record(slot);
+    const QString backup = backupNameOf(rec->FileName);
+    if (files_.CanOpenFile(backup, true, false) != OpenOk)
+        return;
+    const LoadResult loaded = readTextFile(backup);
+    if (!loaded.ok()) {
+        prompts_.message(loaded.error, MessageType::Error);
+        return;
+    }
+    const DocHandle text = edit_.createDocument(
+        convertText(loaded.text.bytes, loaded.text.format.encoding, rec->format.encoding),
+        rec->format.encoding, rec->format.lineBreak);
+    edit_.releaseDocument(rec->Text);
+    rec->Text = text;
+    rec->Modified = true;
+    rec->SelStart = 0;
+    rec->SelLength = 0;
+    rec->firstVisibleLine = 0;
+}
+
+void BackupCommands::replaceAllFiles() {
+    if (table_.DocCount() == 0)
+        return;
+    for (int slot = 1; slot < table_.DocCount(); ++slot)
+        replaceParked(slot);
+    replaceCurrentFile();
+}
+
+} // namespace tw
