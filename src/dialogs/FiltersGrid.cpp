@@ -35,6 +35,7 @@ FiltersGrid::FiltersGrid(QWidget* parent) : QTableWidget(kFilterRowCount, 2, par
     setObjectName(QStringLiteral("FiltersSG"));
     setHorizontalHeaderLabels({QStringLiteral("Filter Name"), QStringLiteral("Filter")});
     verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     horizontalHeader()->setStretchLastSection(true);
     setColumnWidth(0, 180);
     setSelectionMode(QAbstractItemView::SingleSelection);

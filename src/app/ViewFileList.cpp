@@ -1,0 +1,88 @@
+#include "app/ViewFileList.h"
+
+#include "util/FileNames.h"
+
+namespace tw {
+
+namespace {
+
+bool sameNameAnywhere(const QStringList& names, const QString& fileName, PathStyle style) {
+    for (const QString& name : names)
+        if (SameFileName(FileNamePart(name, style), fileName))
+            return true;
+    return false;
+}
+
+} // namespace
+
+QString ListEntryName(const QStringList& parkedNames, int index, const QStringList& listed,
+                      bool showPaths, PathStyle style) {
+    const QString& full = parkedNames.at(index);
+    if (showPaths)
+        return full;
+    const QString bare = FileNamePart(full, style);
+    if (sameNameAnywhere(parkedNames.mid(index + 1), bare, style) ||
+        sameNameAnywhere(listed, bare, style))
+        return full;
+    return bare;
+}
+
+QStringList FileListEntries(const QStringList& parkedNames, bool showPaths, PathStyle style) {
+    QStringList listed;
+    for (int i = 0; i < parkedNames.size(); ++i) {
+        const QString entry = ListEntryName(parkedNames, i, listed, showPaths, style);
+        if (!listed.contains(entry, Qt::CaseInsensitive))
+            listed.append(entry);
+    }
+    return listed;
+}
+
+int SortedPosition(const QStringList& entries, const QString& entry) {
+    auto before = [](const QString& a, const QString& b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    };
+    int pos = 0;
+    while (pos < entries.size() && !before(entry, entries.at(pos)))
+        ++pos;
+    return pos;
+}
+
+QString AddExtensionFilter(const QString& filter, const QString& entry, PathStyle style) {
+    const QString mask = QStringLiteral("*") + ExtensionPart(entry, style);
+    if (mask.size() <= 2)
+        return filter;
+    const QString item = QStringLiteral("|%1|%1").arg(mask);
+    if (filter.contains(item, Qt::CaseInsensitive))
+        return filter;
+    return filter + item;
+}
+
+bool PassesExtensionMask(const QString& entry, const QString& mask, PathStyle style) {
+    if (mask.compare(QStringLiteral("*.*"), Qt::CaseInsensitive) == 0)
+        return true;
+    return ExtensionPart(entry, style).compare(ExtensionPart(mask, style), Qt::CaseInsensitive) == 0;
+}
+
+int PrefixMatch(const QStringList& entries, const QString& text) {
+    if (text.isEmpty())
+        return -1;
+    for (int i = 0; i < entries.size(); ++i)
+        if (SameFileName(entries.at(i).left(text.size()), text))
+            return i;
+    return -1;
+}
+
+int ParkedSlotNamed(const QStringList& parkedNames, const QString& text, PathStyle style) {
+    if (text.isEmpty())
+        return 0;
+    const bool byFullName = HasFolderPart(text, style);
+    for (int i = 0; i < parkedNames.size(); ++i) {
+        const QString& name = parkedNames.at(i);
+        if (SameFileName(byFullName ? name : FileNamePart(name, style), text))
+            return i + 1;
+    }
+    return 0;
+}
+
+} // namespace tw
