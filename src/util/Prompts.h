@@ -2,6 +2,7 @@
 // Every text the editor shows the user, and every question it asks, goes through
 // this interface. The program uses QtPrompts; tests use ScriptedPrompts, which
 // records each text and answers from a script.
+#include <QPoint>
 #include <QString>
 #include <optional>
 
@@ -37,6 +38,14 @@ public:
     virtual void message(const QString& text, MessageType type) = 0;
     // A confirmation box; returns Yes, No or Cancel.
     virtual Answer ask(const QString& text, MessageType type, Buttons buttons) = 0;
+    // The same box with its top-left corner at `position` on the screen, for
+    // a question that must leave part of the window visible. Prompts that
+    // cannot place their boxes ask it as above.
+    virtual Answer askAt(const QString& text, MessageType type, Buttons buttons,
+                         const QPoint& position) {
+        Q_UNUSED(position);
+        return ask(text, type, buttons);
+    }
     // One-line input box: the typed text, or nothing on Cancel.
     virtual std::optional<QString> input(const QString& caption, const QString& prompt,
                                          const QString& preset) = 0;

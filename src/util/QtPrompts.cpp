@@ -50,7 +50,11 @@ QStringList qtNameFilters(const QString& filter) {
         for (QString& pattern : patterns)
             if (pattern.trimmed() == QLatin1String("*.*"))
                 pattern = QStringLiteral("*");
-        result << QStringLiteral("%1 (%2)").arg(fields[i], patterns.join(QLatin1Char(' ')));
+        // The dialog collapses runs of blanks in names: the same here, so the
+        // preset filter is found again.
+        result << QStringLiteral("%1 (%2)")
+                      .arg(fields[i], patterns.join(QLatin1Char(' ')))
+                      .simplified();
     }
     if (result.isEmpty())
         result << QStringLiteral("Any File (*)");
@@ -63,12 +67,24 @@ void QtPrompts::message(const QString& text, MessageType type) {
 }
 
 Answer QtPrompts::ask(const QString& text, MessageType type, Buttons buttons) {
+    return question(text, type, buttons, nullptr);
+}
+
+Answer QtPrompts::askAt(const QString& text, MessageType type, Buttons buttons,
+                        const QPoint& position) {
+    return question(text, type, buttons, &position);
+}
+
+Answer QtPrompts::question(const QString& text, MessageType type, Buttons buttons,
+                           const QPoint* position) {
     QMessageBox::StandardButtons set = QMessageBox::Yes | QMessageBox::No;
     if (buttons == Buttons::YesNoCancel)
         set |= QMessageBox::Cancel;
     else if (buttons == Buttons::Ok)
         set = QMessageBox::Ok;
     QMessageBox box(iconOf(type), kAppTitle, text, set, parent_);
+    if (position)
+        box.move(*position);   // a moved box is not centred on its parent
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;

@@ -13,12 +13,17 @@ public:
 
     void message(const QString& text, MessageType type) override;
     Answer ask(const QString& text, MessageType type, Buttons buttons) override;
+    Answer askAt(const QString& text, MessageType type, Buttons buttons,
+                 const QPoint& position) override;
     std::optional<QString> input(const QString& caption, const QString& prompt,
                                  const QString& preset) override;
     std::optional<FileDialogResult> openFile(const FileDialogRequest& request) override;
     std::optional<FileDialogResult> saveFile(const FileDialogRequest& request) override;
 
 private:
+    Answer question(const QString& text, MessageType type, Buttons buttons,
+                    const QPoint* position);
+
     QPointer<QWidget> parent_;
 };
 

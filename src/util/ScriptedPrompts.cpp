@@ -19,11 +19,21 @@ void ScriptedPrompts::clear() {
 }
 
 void ScriptedPrompts::message(const QString& text, MessageType type) {
-    shown_.append({ShownPrompt::Kind::Message, text, type, Buttons::Ok, {}});
+    shown_.append({ShownPrompt::Kind::Message, text, type, Buttons::Ok, {}, std::nullopt});
 }
 
 Answer ScriptedPrompts::ask(const QString& text, MessageType type, Buttons buttons) {
-    shown_.append({ShownPrompt::Kind::Question, text, type, buttons, {}});
+    return question(text, type, buttons, std::nullopt);
+}
+
+Answer ScriptedPrompts::askAt(const QString& text, MessageType type, Buttons buttons,
+                              const QPoint& position) {
+    return question(text, type, buttons, position);
+}
+
+Answer ScriptedPrompts::question(const QString& text, MessageType type, Buttons buttons,
+                                 std::optional<QPoint> position) {
+    shown_.append({ShownPrompt::Kind::Question, text, type, buttons, {}, position});
     if (answers_.isEmpty()) {
         unexpected_ << text;
         return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::No;
@@ -34,7 +44,7 @@ Answer ScriptedPrompts::ask(const QString& text, MessageType type, Buttons butto
 std::optional<QString> ScriptedPrompts::input(const QString& caption, const QString& prompt,
                                               const QString& preset) {
     shown_.append({ShownPrompt::Kind::Input, caption + QLatin1Char('|') + prompt + QLatin1Char('|') + preset,
-                   MessageType::Information, Buttons::Ok, {}});
+                   MessageType::Information, Buttons::Ok, {}, std::nullopt});
     if (inputs_.isEmpty()) {
         unexpected_ << caption;
         return std::nullopt;
@@ -52,13 +62,13 @@ std::optional<FileDialogResult> ScriptedPrompts::nextFile(const QString& what) {
 
 std::optional<FileDialogResult> ScriptedPrompts::openFile(const FileDialogRequest& request) {
     shown_.append({ShownPrompt::Kind::OpenDialog, request.title, MessageType::Information,
-                   Buttons::Ok, request});
+                   Buttons::Ok, request, std::nullopt});
     return nextFile(QStringLiteral("open dialog"));
 }
 
 std::optional<FileDialogResult> ScriptedPrompts::saveFile(const FileDialogRequest& request) {
     shown_.append({ShownPrompt::Kind::SaveDialog, request.title, MessageType::Information,
-                   Buttons::Ok, request});
+                   Buttons::Ok, request, std::nullopt});
     return nextFile(QStringLiteral("save dialog"));
 }
 

@@ -17,6 +17,7 @@ struct ShownPrompt {
     MessageType type = MessageType::Information;
     Buttons buttons = Buttons::Ok;
     FileDialogRequest request;   // file dialogs only
+    std::optional<QPoint> position;   // questions asked at a position only
 };
 
 class ScriptedPrompts : public Prompts {
@@ -38,6 +39,8 @@ public:
 
     void message(const QString& text, MessageType type) override;
     Answer ask(const QString& text, MessageType type, Buttons buttons) override;
+    Answer askAt(const QString& text, MessageType type, Buttons buttons,
+                 const QPoint& position) override;
     std::optional<QString> input(const QString& caption, const QString& prompt,
                                  const QString& preset) override;
     std::optional<FileDialogResult> openFile(const FileDialogRequest& request) override;
@@ -45,6 +48,8 @@ public:
 
 private:
     std::optional<FileDialogResult> nextFile(const QString& what);
+    Answer question(const QString& text, MessageType type, Buttons buttons,
+                    std::optional<QPoint> position);
 
     QList<ShownPrompt> shown_;
     QStringList unexpected_;
