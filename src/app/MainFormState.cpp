@@ -10,6 +10,7 @@
 #include "app/DocumentTable.h"
 #include "app/FileCommands.h"
 #include "editing/EditControl.h"
+#include "editing/EditKeyHandler.h"
 #include "launch/MenuCaptions.h"
 #include "lists/FileListHooks.h"
 #include "platform/FileAttributes.h"
@@ -80,12 +81,10 @@ void TMainForm::RefreshModifiedState() {
 }
 
 void TMainForm::ShowLineColumn() {
-    if (edit_->isHidden())
+    if (edit_->isHidden() || !keys_)
         return;
-    const auto pos = static_cast<unsigned long>(edit_->caretPosition());
-    const long line = edit_->SendScintilla(EditControl::SCI_LINEFROMPOSITION, pos);
-    const long column = edit_->SendScintilla(EditControl::SCI_GETCOLUMN, pos);
-    setPanel(0, QStringLiteral("%1: %2").arg(line + 1).arg(column + 1));
+    const CaretPlace caret = keys_->CaretPosition();
+    setPanel(0, QStringLiteral("%1: %2").arg(caret.line + 1).arg(caret.column + 1));
 }
 
 void TMainForm::EnableCutCopy() {

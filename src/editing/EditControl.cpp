@@ -277,12 +277,42 @@ void EditControl::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void EditControl::keyPressEvent(QKeyEvent* event) {
+    if (inputHook_ && inputHook_->editKeyPressed(*event)) {
+        event->accept();
+        return;
+    }
+    // Esc comes after the hook's own steps, so the window has already seen
+    // the key press when the mail capture runs.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         emit escapePressed();
         event->accept();
         return;
     }
     QsciScintillaBase::keyPressEvent(event);
+}
+
+void EditControl::keyReleaseEvent(QKeyEvent* event) {
+    QsciScintillaBase::keyReleaseEvent(event);
+    if (inputHook_)
+        inputHook_->editKeyReleased(*event);
+}
+
+void EditControl::mousePressEvent(QMouseEvent* event) {
+    QsciScintillaBase::mousePressEvent(event);
+    if (inputHook_)
+        inputHook_->editMousePressed();
+}
+
+void EditControl::mouseMoveEvent(QMouseEvent* event) {
+    QsciScintillaBase::mouseMoveEvent(event);
+    if (inputHook_)
+        inputHook_->editMouseMovedOrReleased();
+}
+
+void EditControl::mouseReleaseEvent(QMouseEvent* event) {
+    QsciScintillaBase::mouseReleaseEvent(event);
+    if (inputHook_)
+        inputHook_->editMouseMovedOrReleased();
 }
 
 void EditControl::setEditorFont(const QString& family, double pointSize, bool bold, bool italic,

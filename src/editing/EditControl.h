@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include "editing/EditInputHook.h"
 #include "platform/TextFile.h"
 
 namespace tw {
@@ -82,6 +83,10 @@ public:
                        bool underline);
     void setColours(const QColor& text, const QColor& background);
 
+    // The window's handling of keys and mouse around the control's own; the
+    // hook must outlive the control or be removed with nullptr.
+    void setInputHook(EditInputHook* hook) { inputHook_ = hook; }
+
 signals:
     void contextMenuRequested(const QPoint& globalPos);
     void escapePressed();
@@ -92,6 +97,10 @@ signals:
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     DocHandle newEmptyDocument(TextEncoding encoding, const QByteArray& lineBreak) const;
@@ -101,6 +110,7 @@ private:
 
     QsciScintillaBase* companion_;   // hidden view that reaches parked documents
     bool modified_ = false;
+    EditInputHook* inputHook_ = nullptr;
 };
 
 template <typename F> auto EditControl::withDocumentText(DocHandle doc, F use) const {
