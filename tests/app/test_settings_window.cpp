@@ -208,6 +208,21 @@ private slots:
         fx.discardAll();
     }
 
+    void insertModeZeroStartsInOverwrite() {
+        MainWindowFixture fx;
+        StoredSettings s = typical();
+        s.insertMode = 0;
+        s.documents = {{fx.writeFile("a.txt", "abc\n").toUtf8(), 0, 0, 0}};
+        writeIni(fx, s);
+        TMainForm& form = fx.start();
+        QCOMPARE(form.panelText(2), QStringLiteral("Overwrite"));
+        QVERIFY(!form.options().InsertMode);
+        QCOMPARE(form.Edit()->SendScintilla(EditControl::SCI_GETOVERTYPE), 1l);
+        QTest::keyClick(form.Edit(), Qt::Key_Insert);
+        QCOMPARE(form.panelText(2), QStringLiteral("Insert"));
+        QCOMPARE(form.Edit()->SendScintilla(EditControl::SCI_GETOVERTYPE), 0l);
+    }
+
     void keystrokeMappingOneFromTheFile() {
         MainWindowFixture fx;
         StoredSettings s = typical();
