@@ -155,23 +155,18 @@ void FileCommands::FileNewMnuClick() {
     host_.EnableSwitchCommands();
 }
 
-FileDialogRequest FileCommands::openRequest() const {
+FileDialogRequest FileCommands::dialogRequest(const QString& initialDir) const {
     FileDialogRequest request;
     request.filter = options_.dialogs.filter;
     request.defaultExt = options_.dialogs.defaultExt;
-    request.initialDir = options_.dialogs.openDir;
+    request.initialDir = initialDir;
     request.filterIndex = FilterIndexOf(filterPatternOf(table_.CurrentFileName()), request.filter);
     return request;
 }
 
-FileDialogRequest FileCommands::saveRequest() const {
-    FileDialogRequest request;
-    request.filter = options_.dialogs.filter;
-    request.defaultExt = options_.dialogs.defaultExt;
-    request.initialDir = options_.dialogs.saveDir;
-    request.filterIndex = FilterIndexOf(filterPatternOf(table_.CurrentFileName()), request.filter);
-    return request;
-}
+FileDialogRequest FileCommands::openRequest() const { return dialogRequest(options_.dialogs.openDir); }
+
+FileDialogRequest FileCommands::saveRequest() const { return dialogRequest(options_.dialogs.saveDir); }
 
 void FileCommands::FileOpenMnuClick() {
     if (table_.DocCount() >= DocumentTable::kMaxDocuments) {

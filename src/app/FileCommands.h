@@ -60,6 +60,8 @@ private:
     void reportLimit();
     bool saveParked(int slot);
     bool askOverwrite(const QString& name);
+    // The open and save dialogs share filter and extension, not their folder.
+    FileDialogRequest dialogRequest(const QString& initialDir) const;
     FileDialogRequest openRequest() const;
     FileDialogRequest saveRequest() const;
 
