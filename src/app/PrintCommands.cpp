@@ -15,18 +15,9 @@ namespace tw {
 
 namespace {
 
-QColor styleColour(const EditControl& edit, unsigned int message) {
-    const long bgr = edit.SendScintilla(message, static_cast<unsigned long>(EditControl::STYLE_DEFAULT));
-    return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff);
-}
-
 // The colours the edit control shows its text in.
-QColor shownTextColour(const EditControl& edit) {
-    return styleColour(edit, EditControl::SCI_STYLEGETFORE);
-}
-QColor shownBackgroundColour(const EditControl& edit) {
-    return styleColour(edit, EditControl::SCI_STYLEGETBACK);
-}
+QColor shownTextColour(const EditControl& edit) { return edit.textColour(); }
+QColor shownBackgroundColour(const EditControl& edit) { return edit.backgroundColour(); }
 
 QString destinationOf(const QPrinter& printer) {
     if (!printer.outputFileName().isEmpty())

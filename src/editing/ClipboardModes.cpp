@@ -10,16 +10,7 @@ namespace {
 
 // The shown document's line break, which pasted text takes on as the edit
 // control's own paste does.
-QString lineBreakOf(const EditControl& edit) {
-    switch (edit.SendScintilla(EditControl::SCI_GETEOLMODE)) {
-    case EditControl::SC_EOL_CRLF:
-        return QStringLiteral("\r\n");
-    case EditControl::SC_EOL_CR:
-        return QStringLiteral("\r");
-    default:
-        return QStringLiteral("\n");
-    }
-}
+QString lineBreakOf(const EditControl& edit) { return QString::fromLatin1(edit.lineBreak()); }
 
 QString withLineBreaks(QString text, const QString& lineBreak) {
     if (!text.contains(QLatin1Char('\r')) && lineBreak == QLatin1String("\n"))

@@ -1,5 +1,7 @@
 #include "editing/EditControl.h"
 
+#include "util/Colours.h"
+
 #include <QAccessibleWidget>
 #include <QColor>
 #include <QContextMenuEvent>
@@ -349,6 +351,27 @@ void EditControl::setColours(const QColor& text, const QColor& background) {
     SendScintilla(SCI_STYLESETBACK, static_cast<unsigned long>(STYLE_DEFAULT), background);
     SendScintilla(SCI_STYLECLEARALL);
     SendScintilla(SCI_SETCARETFORE, text);
+}
+
+QColor EditControl::textColour() const {
+    return colourFromStored(static_cast<int>(
+        SendScintilla(SCI_STYLEGETFORE, static_cast<unsigned long>(STYLE_DEFAULT))));
+}
+
+QColor EditControl::backgroundColour() const {
+    return colourFromStored(static_cast<int>(
+        SendScintilla(SCI_STYLEGETBACK, static_cast<unsigned long>(STYLE_DEFAULT))));
+}
+
+QByteArray EditControl::lineBreak() const {
+    switch (SendScintilla(SCI_GETEOLMODE)) {
+    case SC_EOL_CRLF:
+        return QByteArrayLiteral("\r\n");
+    case SC_EOL_CR:
+        return QByteArrayLiteral("\r");
+    default:
+        return QByteArrayLiteral("\n");
+    }
 }
 
 } // namespace tw

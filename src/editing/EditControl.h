@@ -82,6 +82,10 @@ public:
     void setEditorFont(const QString& family, double pointSize, bool bold, bool italic,
                        bool underline);
     void setColours(const QColor& text, const QColor& background);
+    QColor textColour() const;
+    QColor backgroundColour() const;
+    // The shown document's line break: what Enter types and what a save ends with.
+    QByteArray lineBreak() const;
 
     // The window's handling of keys and mouse around the control's own; the
     // hook must outlive the control or be removed with nullptr.
