@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QTemporaryDir>
 
+#include "BenchProgram.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -24,6 +26,7 @@
 #include "util/ScriptedPrompts.h"
 
 using namespace tw;
+using tw::bench::writeFile;
 
 namespace {
 
@@ -104,12 +107,6 @@ QByteArray sourceText(Random& r, qsizetype size) {
         text += '\n';
     }
     return text;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
 }
 
 // --- measuring --------------------------------------------------------------
@@ -313,16 +310,10 @@ void bigDocuments(TMainForm& form, const QString& first, const QString& second) 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::preferOffscreen();
     QApplication app(argc, argv);
-
-    QTemporaryDir programDir;
-    QTemporaryDir filesDir;
-    if (!programDir.isValid() || !filesDir.isValid())
-        qFatal("no temporary directory");
-    setProgramDirectory(programDir.path() + QLatin1Char('/'));
-    writeFile(programDir.filePath(QStringLiteral("readme.txt")), "Welcome to Tarnwick.\n");
+    bench::BenchFolders folders;
+    QTemporaryDir& filesDir = folders.filesDir;
 
     Random random;
     QStringList smallNames;

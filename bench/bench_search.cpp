@@ -9,6 +9,8 @@
 #include <QSet>
 #include <QTemporaryDir>
 
+#include "BenchProgram.h"
+
 #include <cstdio>
 
 #include "app/DocumentTable.h"
@@ -22,6 +24,7 @@
 #include "util/ScriptedPrompts.h"
 
 using namespace tw;
+using tw::bench::writeFile;
 
 namespace {
 
@@ -51,12 +54,6 @@ QByteArray textWithMatches(qsizetype size, int matches) {
     if (placed != matches)
         qFatal("only %d matches placed", placed);
     return text;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
 }
 
 void settle() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
@@ -196,15 +193,10 @@ void allDocuments(TMainForm& form, const QStringList& names) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::preferOffscreen();
     QApplication app(argc, argv);
-    QTemporaryDir programDir;
-    QTemporaryDir filesDir;
-    if (!programDir.isValid() || !filesDir.isValid())
-        qFatal("no temporary directory");
-    setProgramDirectory(programDir.path() + QLatin1Char('/'));
-    writeFile(programDir.filePath(QStringLiteral("readme.txt")), "Welcome to Tarnwick.\n");
+    bench::BenchFolders folders;
+    QTemporaryDir& filesDir = folders.filesDir;
 
     const QByteArray big = textWithMatches(kBigSize, kMatches);
     const QString bigPath = filesDir.filePath(QStringLiteral("big.txt"));

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "BenchProgram.h"
 #include "app/MainForm.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/TextFile.h"
@@ -15,8 +16,7 @@
 #include "util/ScriptedPrompts.h"
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    tw::bench::preferOffscreen();
     QApplication app(argc, argv);
     QTemporaryDir program;
     QTemporaryDir files;

@@ -101,7 +101,13 @@ QByteArray EditControl::textBytes() const { return QByteArray(characterPointer()
 QByteArray EditControl::bytesInRange(qsizetype start, qsizetype end) const {
     start = std::clamp<qsizetype>(start, 0, length());
     end = std::clamp<qsizetype>(end, start, length());
-    return QByteArray(characterPointer() + start, end - start);
+    if (end == start)
+        return QByteArray();
+    // A range pointer moves Scintilla's gap only when it lies inside the range;
+    // the whole-text pointer would move it behind the end of a big text.
+    const char* data = static_cast<const char*>(reinterpret_cast<const void*>(SendScintilla(
+        SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), static_cast<long>(end - start))));
+    return QByteArray(data, end - start);
 }
 
 void EditControl::setTextBytes(const QByteArray& bytes) {

@@ -41,11 +41,7 @@ const char* EditLines::rangePointer(qsizetype start, qsizetype length) const {
 }
 
 QByteArray EditLines::bytes(qsizetype start, qsizetype end) const {
-    start = std::clamp<qsizetype>(start, 0, edit_.length());
-    end = std::clamp<qsizetype>(end, start, edit_.length());
-    if (end == start)
-        return QByteArray();
-    return QByteArray(rangePointer(start, end - start), end - start);
+    return edit_.bytesInRange(start, end);
 }
 
 qsizetype EditLines::charactersBetween(qsizetype start, qsizetype end) const {

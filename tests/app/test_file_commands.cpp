@@ -7,23 +7,12 @@
 #include "app/DocumentTable.h"
 #include "app/FileCommands.h"
 #include "editing/EditControl.h"
-#include "editing/SystemClipboard.h"
 #include "platform/FileAttributes.h"
+#include "support/FakeClipboard.h"
 #include "support/MainWindowFixture.h"
 
 using namespace tw;
 using namespace tw::test;
-
-namespace {
-
-class FakeClipboard : public SystemClipboard {
-public:
-    QString content;
-    QString text() const override { return content; }
-    void setText(const QString& text) override { content = text; }
-};
-
-} // namespace
 
 class FileCommandsTest : public QObject {
     Q_OBJECT
@@ -210,19 +199,19 @@ private slots:
         fx.start();
         fx.form().options().dialogs.saveDir = fx.path(QString());
         FakeClipboard clipboard;
-        clipboard.content = QStringLiteral("Hello there");
+        clipboard.setText(QStringLiteral("Hello there"));
         fx.form().files().MailCapture(clipboard);
         QCOMPARE(fx.shownText(), QByteArray("Welcome to Tarnwick."));
 
-        clipboard.content =
-            QStringLiteral("From joe@example.com Mon\nTo: me\nSubject: Re: a/b?\n\nBody <x> *|\"\\");
+        clipboard.setText(
+            QStringLiteral("From joe@example.com Mon\nTo: me\nSubject: Re: a/b?\n\nBody <x> *|\"\\"));
         fx.form().files().MailCapture(clipboard);
-        QCOMPARE(fx.shownText(), clipboard.content.toUtf8());
+        QCOMPARE(fx.shownText(), clipboard.text().toUtf8());
         QCOMPARE(fx.currentFileName(),
                  fx.path("From joe@example.com Mon[Re; a;b].txt"));
         QVERIFY(!QFile::exists(fx.currentFileName()));
 
-        clipboard.content = QStringLiteral("From a:b\nsubject: x*y>z|w\"v\\u?t/\n");
+        clipboard.setText(QStringLiteral("From a:b\nsubject: x*y>z|w\"v\\u?t/\n"));
         fx.form().files().MailCapture(clipboard);
         QCOMPARE(fx.currentFileName(), fx.path("From a;b[x[asterix]y)zIw'v;u!t].txt"));
     }

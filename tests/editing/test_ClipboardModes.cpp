@@ -6,31 +6,12 @@
 
 #include "editing/ClipboardModes.h"
 #include "editing/EditControl.h"
-#include "editing/SystemClipboard.h"
+#include "support/FakeClipboard.h"
 
 using namespace tw;
+using tw::test::FakeClipboard;
 
 namespace {
-
-class FakeClipboard : public SystemClipboard {
-public:
-    QString text() const override { return text_; }
-    void setText(const QString& text) override {
-        text_ = text;
-        rich_ = false;
-        ++writes;
-    }
-    bool holdsMoreThanPlainText() const override { return rich_; }
-    void holdRich(const QString& text) {
-        text_ = text;
-        rich_ = true;
-    }
-    int writes = 0;
-
-private:
-    QString text_;
-    bool rich_ = false;
-};
 
 // A document of its own and the modes over it.
 struct Bench {
