@@ -72,22 +72,29 @@ bool FileCommands::isReadOnlyFile(const QString& name) const {
     return query.ok() && (query.bits & FileAttribute::ReadOnly);
 }
 
+std::optional<LoadedText> FileCommands::ReadTextFile(const QString& name, bool messages) {
+    LoadResult loaded;
+    {
+        BusyCursor busy;
+        loaded = readTextFile(name);
+    }
+    if (loaded.ok())
+        return std::move(loaded.text);
+    if (messages)
+        prompts_.message(QStringLiteral("File \"%1\" cannot be read: %2").arg(name, loaded.error),
+                         MessageType::Error);
+    return std::nullopt;
+}
+
 OpenResult FileCommands::OpenAsCurrent(const QString& name, bool messages) {
     const OpenResult r = CanOpenFile(name, messages);
     if (r != OpenOk)
         return r;
     // The file is read before anything changes, so a file that cannot be read
     // leaves no empty tab behind.
-    LoadResult loaded;
-    {
-        BusyCursor busy;
-        loaded = readTextFile(name);
-    }
-    if (!loaded.ok()) {
-        if (messages)
-            prompts_.message(loaded.error, MessageType::Error);
+    const std::optional<LoadedText> loaded = ReadTextFile(name, messages);
+    if (!loaded)
         return NotFound;
-    }
     if (documentShown())
         table_.ParkCurrentDocument();
     else
@@ -97,8 +104,8 @@ OpenResult FileCommands::OpenAsCurrent(const QString& name, bool messages) {
     table_.incrementDocCount();
     {
         BusyCursor busy;
-        edit_.loadBytes(loaded.text.bytes, loaded.text.format.encoding, loaded.text.format.lineBreak);
-        table_.setShownFormat(loaded.text.format);
+        edit_.loadBytes(loaded->bytes, loaded->format.encoding, loaded->format.lineBreak);
+        table_.setShownFormat(loaded->format);
     }
     edit_.setSelStart(0);
     host_.SetReadOnly(isReadOnlyFile(name));
@@ -114,20 +121,17 @@ OpenResult FileCommands::OpenInBackground(const QString& name, bool messages, bo
     const OpenResult r = CanOpenFile(name, messages);
     if (r != OpenOk)
         return r;
+    const std::optional<LoadedText> loaded = ReadTextFile(name, messages);
+    if (!loaded)
+        return NotFound;
     {
         BusyCursor busy;
-        LoadResult loaded = readTextFile(name);
-        if (!loaded.ok()) {
-            if (messages)
-                prompts_.message(loaded.error, MessageType::Error);
-            return NotFound;
-        }
         table_.AppendParkedTab(name, table_.DocCount());
         DocRecord& rec = table_.createParkedRecord();
         rec.FileName = name;
-        rec.format = loaded.text.format;
-        rec.Text = edit_.createDocument(loaded.text.bytes, loaded.text.format.encoding,
-                                        loaded.text.format.lineBreak);
+        rec.format = loaded->format;
+        rec.Text = edit_.createDocument(loaded->bytes, loaded->format.encoding,
+                                        loaded->format.lineBreak);
         table_.incrementDocCount();
     }
     host_.EnableSwitchCommands();
@@ -199,13 +203,11 @@ void FileCommands::FileInsertMnuClick() {
     const auto chosen = prompts_.openFile(request);
     if (!chosen || CanOpenFile(chosen->fileName, true, false) != OpenOk)
         return;
-    const LoadResult loaded = readTextFile(chosen->fileName);
-    if (!loaded.ok()) {
-        prompts_.message(loaded.error, MessageType::Error);
+    const std::optional<LoadedText> loaded = ReadTextFile(chosen->fileName);
+    if (!loaded)
         return;
-    }
     const qsizetype p = edit_.caretPosition();
-    edit_.insertBytes(p, convertText(loaded.text.bytes, loaded.text.format.encoding,
+    edit_.insertBytes(p, convertText(loaded->bytes, loaded->format.encoding,
                                      table_.shownFormat().encoding));
     edit_.setSelStart(p);
     options_.dialogs.openDir = DirectoryPart(chosen->fileName);
@@ -219,17 +221,11 @@ void FileCommands::FileReloadMnuClick() {
         prompts_.ask(QStringLiteral("Reload \"%1\"?").arg(name), MessageType::Confirmation,
                      Buttons::YesNo) != Answer::Yes)
         return;
-    LoadResult loaded;
-    {
-        BusyCursor busy;
-        loaded = readTextFile(name);
-    }
-    if (!loaded.ok()) {
-        prompts_.message(loaded.error, MessageType::Error);
+    const std::optional<LoadedText> loaded = ReadTextFile(name);
+    if (!loaded)
         return;
-    }
-    edit_.loadBytes(loaded.text.bytes, loaded.text.format.encoding, loaded.text.format.lineBreak);
-    table_.setShownFormat(loaded.text.format);
+    edit_.loadBytes(loaded->bytes, loaded->format.encoding, loaded->format.lineBreak);
+    table_.setShownFormat(loaded->format);
     table_.SetModified(false);
     host_.RefreshModifiedState();
 }

@@ -4,8 +4,10 @@
 // New, Open, Insert, Reload, Save, Save As, Save All, Close and Selection
 // commands with their questions.
 #include <QString>
+#include <optional>
 
 #include "app/UntitledNames.h"
+#include "platform/TextFile.h"
 #include "util/Prompts.h"
 
 namespace tw {
@@ -28,6 +30,9 @@ public:
     // which add no document.
     OpenResult CanOpenFile(const QString& name, bool messages, bool checkLimit = true);
     bool IsSettingsFile(const QString& name, bool messages);
+    // Reads a file for a document, with the busy cursor; a file that cannot be
+    // read is reported (when messages are on) and gives nothing.
+    std::optional<LoadedText> ReadTextFile(const QString& name, bool messages = true);
     OpenResult OpenAsCurrent(const QString& name, bool messages);
     OpenResult OpenInBackground(const QString& name, bool messages, bool asShown);
 

@@ -91,9 +91,9 @@ bool FileCommands::FileSaveAllMnuClick() {
     // A failure stops the command, as an error box ends any command; what was
     // saved before it stays saved.
     bool allSaved = true;
-    if (documentShown() && edit_.isModified())
-        allSaved = FileSaveMnuClick();
-    else if (documentShown() && IsUntitledName(table_.CurrentFileName()))
+    // A named document is written only when modified, shown or parked alike;
+    // an untitled one always gets its Save As.
+    if (documentShown() && (edit_.isModified() || IsUntitledName(table_.CurrentFileName())))
         allSaved = FileSaveMnuClick();
     for (int slot = 1; allSaved && slot < table_.DocCount(); ++slot) {
         DocRecord* rec = table_.record(slot);

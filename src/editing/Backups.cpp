@@ -136,15 +136,12 @@ void BackupCommands::replaceCurrentFile() {
     // Reading a backup adds no document, so the open-document limit never
     // refuses it.
     if (files_.CanOpenFile(backup, true, false) == OpenOk) {
-        const LoadResult loaded = readTextFile(backup);
-        if (!loaded.ok()) {
-            prompts_.message(loaded.error, MessageType::Error);
-        } else {
+        if (const std::optional<LoadedText> loaded = files_.ReadTextFile(backup)) {
             // Read Only guards the document against typing, not against the
             // commands that load it.
             const bool readOnly = edit_.isReadOnly();
             edit_.setReadOnlyFlag(false);
-            edit_.setTextBytes(convertText(loaded.text.bytes, loaded.text.format.encoding,
+            edit_.setTextBytes(convertText(loaded->bytes, loaded->format.encoding,
                                            table_.shownFormat().encoding));
             edit_.setReadOnlyFlag(readOnly);
             edit_.setSelStart(0);
@@ -159,13 +156,11 @@ void BackupCommands::replaceParked(int slot) {
     const QString backup = backupNameOf(rec->FileName);
     if (files_.CanOpenFile(backup, true, false) != OpenOk)
         return;
-    const LoadResult loaded = readTextFile(backup);
-    if (!loaded.ok()) {
-        prompts_.message(loaded.error, MessageType::Error);
+    const std::optional<LoadedText> loaded = files_.ReadTextFile(backup);
+    if (!loaded)
         return;
-    }
     const DocHandle text = edit_.createDocument(
-        convertText(loaded.text.bytes, loaded.text.format.encoding, rec->format.encoding),
+        convertText(loaded->bytes, loaded->format.encoding, rec->format.encoding),
         rec->format.encoding, rec->format.lineBreak);
     edit_.releaseDocument(rec->Text);
     rec->Text = text;
