@@ -3,7 +3,7 @@
 
 #include "app/DocumentHost.h"
 #include "app/DocumentTable.h"
-#include "app/EditorOptions.h"
+#include "settings/EditorOptions.h"
 #include "editing/EditControl.h"
 #include "lists/FileListHooks.h"
 

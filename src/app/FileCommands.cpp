@@ -5,7 +5,7 @@
 
 #include "app/DocumentHost.h"
 #include "app/DocumentTable.h"
-#include "app/EditorOptions.h"
+#include "settings/EditorOptions.h"
 #include "editing/EditControl.h"
 #include "editing/TextCodec.h"
 #include "lists/FileListHooks.h"

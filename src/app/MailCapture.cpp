@@ -6,7 +6,7 @@
 #include <QRegularExpression>
 
 #include "app/DocumentTable.h"
-#include "app/EditorOptions.h"
+#include "settings/EditorOptions.h"
 #include "editing/EditControl.h"
 #include "editing/SystemClipboard.h"
 #include "editing/TextCodec.h"

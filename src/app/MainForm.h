@@ -8,7 +8,7 @@
 
 #include "app/CommandSwitch.h"
 #include "app/DocumentHost.h"
-#include "app/EditorOptions.h"
+#include "settings/EditorOptions.h"
 
 class QLabel;
 class QMenu;

@@ -2,7 +2,7 @@
 // run by the Execute and Run menus before they start a program.
 #include "app/MainForm.h"
 
-#include "editing/Backups.h"
+#include "app/Backups.h"
 
 namespace tw {
 

@@ -4,7 +4,7 @@
 #include <QPrinter>
 
 #include "app/DocumentTable.h"
-#include "app/EditorOptions.h"
+#include "settings/EditorOptions.h"
 #include "dialogs/QtPrintDialogs.h"
 #include "editing/EditControl.h"
 #include "editing/PageLayout.h"

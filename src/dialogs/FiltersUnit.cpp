@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/EditorOptions.h"
+#include "settings/EditorOptions.h"
 #include "dialogs/FilterRows.h"
 #include "dialogs/FiltersGrid.h"
 #include "lists/OrderUnit.h"

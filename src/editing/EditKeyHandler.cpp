@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <algorithm>
 
-#include "app/EditorOptions.h"
+#include "settings/EditorOptions.h"
 #include "editing/EditControl.h"
 #include "editing/EditLines.h"
 #include "editing/TypedText.h"

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/EditorOptions.h"
+#include "settings/EditorOptions.h"
 #include "app/FileCommands.h"
 #include "dialogs/FilterRows.h"
 #include "dialogs/FiltersGrid.h"

@@ -1,7 +1,7 @@
 // Backup names in both path styles and both backup styles.
 #include <QtTest>
 
-#include "editing/Backups.h"
+#include "app/Backups.h"
 
 using namespace tw;
 

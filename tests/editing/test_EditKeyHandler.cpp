@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "app/EditorOptions.h"
+#include "settings/EditorOptions.h"
 #include "editing/EditControl.h"
 #include "editing/EditKeyHandler.h"
 

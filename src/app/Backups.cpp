@@ -1,11 +1,11 @@
-#include "editing/Backups.h"
+#include "app/Backups.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include "app/DocumentHost.h"
 #include "app/DocumentTable.h"
-#include "app/EditorOptions.h"
+#include "settings/EditorOptions.h"
 #include "app/FileCommands.h"
 #include "editing/EditControl.h"
 #include "editing/TextCodec.h"
