@@ -7,8 +7,7 @@ int main(int argc, char* argv[]) {
     tw::TarnwickApplication app(argc, argv);
     tw::QtPrompts prompts;
     app.setPrompts(&prompts);
-    QStringList arguments = tw::TarnwickApplication::arguments();
-    arguments.removeFirst();
+    const QStringList arguments = tw::TarnwickApplication::fileArguments(argc, argv);
     tw::TMainForm window(prompts, arguments);
     prompts.setParentWindow(&window);
     window.show();

@@ -60,10 +60,10 @@ bool BackupCommands::isOwnFile(const QString& name, const QString& backup, const
     return same;
 }
 
-BackupCommands::Outcome BackupCommands::reportWrite(const QString& error) {
+BackupCommands::Outcome BackupCommands::reportWrite(const QString& backup, const QString& error) {
     if (error.isEmpty())
         return Outcome::Done;
-    prompts_.message(error, MessageType::Error);
+    prompts_.message(fileErrorText(backup, error), MessageType::Error);
     return Outcome::Failed;
 }
 
@@ -76,7 +76,7 @@ BackupCommands::Outcome BackupCommands::backupShown() {
         prompts_.message(kReadOnlyBackup, MessageType::Warning);
         return Outcome::Skipped;
     }
-    return reportWrite(
+    return reportWrite(backup,
         writeTextFile(backup, edit_.characterPointer(), edit_.length(), table_.shownFormat()));
 }
 
@@ -87,7 +87,7 @@ BackupCommands::Outcome BackupCommands::backupParked(int slot) {
         return Outcome::Skipped;
     // No read-only test here: the writer itself refuses a read-only file, and
     // that failure ends the command like any other.
-    return reportWrite(edit_.withDocumentText(rec->Text, [&](const char* data, qsizetype len) {
+    return reportWrite(backup, edit_.withDocumentText(rec->Text, [&](const char* data, qsizetype len) {
         return writeTextFile(backup, data, len, rec->format);
     }));
 }
@@ -113,7 +113,7 @@ void BackupCommands::removeBackupOf(const QString& name) {
         return;
     QFile file(backup);
     if (!file.remove())
-        prompts_.message(file.errorString(), MessageType::Error);
+        prompts_.message(fileErrorText(backup, file.errorString()), MessageType::Error);
 }
 
 void BackupCommands::unbackupCurrentFile() {

@@ -53,7 +53,7 @@ private:
     bool isOwnFile(const QString& name, const QString& backup, const char* action);
     Outcome backupShown();
     Outcome backupParked(int slot);
-    Outcome reportWrite(const QString& error);
+    Outcome reportWrite(const QString& backup, const QString& error);
     void removeBackupOf(const QString& name);
     void replaceParked(int slot);
 

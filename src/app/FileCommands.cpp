@@ -138,10 +138,10 @@ OpenResult FileCommands::OpenInBackground(const QString& name, bool messages, bo
     return OpenOk;
 }
 
-void FileCommands::FileNewMnuClick() {
+bool FileCommands::FileNewMnuClick() {
     if (table_.DocCount() > DocumentTable::kMaxDocuments - 1) {
         reportLimit();
-        return;
+        return false;
     }
     if (!documentShown())
         host_.showDocumentArea();
@@ -157,6 +157,7 @@ void FileCommands::FileNewMnuClick() {
     table_.SetModified(false);
     host_.RefreshModifiedState();
     host_.EnableSwitchCommands();
+    return true;
 }
 
 FileDialogRequest FileCommands::dialogRequest(const QString& initialDir) const {
@@ -188,7 +189,8 @@ void FileCommands::FileOpenMnuClick() {
     } else {
         // The dialog has asked whether to create it: a new document bears the
         // name, and Save writes straight to it.
-        FileNewMnuClick();
+        if (!FileNewMnuClick())
+            return;
         table_.SetCurrentFileName(chosen->fileName);
     }
     options_.dialogs.openDir = DirectoryPart(table_.CurrentFileName());
@@ -206,9 +208,10 @@ void FileCommands::FileInsertMnuClick() {
     const std::optional<LoadedText> loaded = ReadTextFile(chosen->fileName);
     if (!loaded)
         return;
+    if (loaded->format.encoding == TextFormat::Encoding::Utf8)
+        edit_.makeRoomFor(QString::fromUtf8(loaded->bytes));
     const qsizetype p = edit_.caretPosition();
-    edit_.insertBytes(p, convertText(loaded->bytes, loaded->format.encoding,
-                                     table_.shownFormat().encoding));
+    edit_.insertBytes(p, convertText(loaded->bytes, loaded->format.encoding, edit_.encoding()));
     edit_.setSelStart(p);
     options_.dialogs.openDir = DirectoryPart(chosen->fileName);
 }

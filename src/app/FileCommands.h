@@ -36,7 +36,8 @@ public:
     OpenResult OpenAsCurrent(const QString& name, bool messages);
     OpenResult OpenInBackground(const QString& name, bool messages, bool asShown);
 
-    void FileNewMnuClick();
+    // False when the document limit refused the new document.
+    bool FileNewMnuClick();
     void FileOpenMnuClick();
     void FileInsertMnuClick();
     void FileReloadMnuClick();
@@ -59,11 +60,17 @@ public:
 
     // Whether a document is shown: the edit control's visibility.
     bool documentShown() const;
+    // "No more Files can be Opened!"
+    void reportLimit();
 
 private:
     bool isReadOnlyFile(const QString& name) const;
-    void reportLimit();
     bool saveParked(int slot);
+    // Writes a document's text, held in `held`, to its file in the file's
+    // format; asks before a Latin-1 file becomes UTF-8. False when nothing
+    // was written (told to the user, or refused by the user).
+    bool writeDocument(const QString& name, const char* data, qsizetype length,
+                       TextFormat::Encoding held, TextFormat& format);
     bool askOverwrite(const QString& name);
     // The open and save dialogs share filter and extension, not their folder.
     FileDialogRequest dialogRequest(const QString& initialDir) const;

@@ -7,6 +7,7 @@
 #include "app/DocumentTable.h"
 #include "settings/EditorOptions.h"
 #include "editing/EditControl.h"
+#include "editing/TextCodec.h"
 #include "lists/FileListHooks.h"
 #include "platform/AtomicWrite.h"
 #include "platform/FileAttributes.h"
@@ -29,18 +30,48 @@ bool FileCommands::FileSaveMnuClick() {
     return SaveCurrentDocument();
 }
 
+bool FileCommands::writeDocument(const QString& name, const char* data, qsizetype length,
+                                 TextEncoding held, TextFormat& format) {
+    // The text is written in the file's own encoding. A single-byte file whose
+    // document took characters beyond Latin-1 is held as UTF-8: it goes back
+    // as Latin-1 when it fits, and becomes UTF-8 only with the user's word.
+    QByteArray converted;
+    TextFormat written = format;
+    if (held != format.encoding) {
+        converted = QByteArray(data, length);
+        if (held == TextEncoding::Latin1 || canConvertLosslessly(converted, held, format.encoding)) {
+            converted = convertText(converted, held, format.encoding);
+        } else {
+            if (prompts_.ask(QStringLiteral("\"%1\" is a Latin-1 file, and its text now holds "
+                                            "characters that Latin-1 cannot hold.\n\nSave it as "
+                                            "UTF-8?")
+                                 .arg(name),
+                             MessageType::Warning, Buttons::YesNo) != Answer::Yes)
+                return false;
+            written.encoding = TextEncoding::Utf8;
+        }
+        data = converted.constData();
+        length = converted.size();
+    }
+    const QString error = writeTextFile(name, data, length, written);
+    if (!error.isEmpty()) {
+        prompts_.message(fileErrorText(name, error), MessageType::Error);
+        return false;
+    }
+    format = written;
+    return true;
+}
+
 bool FileCommands::SaveCurrentDocument() {
     const QString name = table_.CurrentFileName();
     if (fileExists(name) && isReadOnlyFile(name)) {
         prompts_.message(kReadOnlyText, MessageType::Error);
         return false;
     }
-    const QString error =
-        writeTextFile(name, edit_.characterPointer(), edit_.length(), table_.shownFormat());
-    if (!error.isEmpty()) {
-        prompts_.message(error, MessageType::Error);
+    TextFormat format = table_.shownFormat();
+    if (!writeDocument(name, edit_.characterPointer(), edit_.length(), edit_.encoding(), format))
         return false;
-    }
+    table_.setShownFormat(format);
     table_.SetModified(false);
     host_.RefreshModifiedState();
     return true;
@@ -75,41 +106,42 @@ bool FileCommands::saveParked(int slot) {
         prompts_.message(kReadOnlyText, MessageType::Error);
         return false;
     }
-    const QString error = edit_.withDocumentText(rec->Text, [&](const char* data, qsizetype len) {
-        return writeTextFile(rec->FileName, data, len, rec->format);
+    const TextEncoding held = edit_.documentEncoding(rec->Text);
+    const bool written = edit_.withDocumentText(rec->Text, [&](const char* data, qsizetype len) {
+        return writeDocument(rec->FileName, data, len, held, rec->format);
     });
-    if (!error.isEmpty()) {
-        prompts_.message(error, MessageType::Error);
+    if (!written)
         return false;
-    }
     edit_.markDocumentSaved(rec->Text);
     rec->Modified = false;
     return true;
 }
 
 bool FileCommands::FileSaveAllMnuClick() {
-    // A failure stops the command, as an error box ends any command; what was
-    // saved before it stays saved.
+    // A document that is not saved (a cancelled Save As, a refused overwrite,
+    // a read-only or unwritable file) is told about and passed over: the
+    // documents after it are still written. Only a No to the continue
+    // question stops the command.
     bool allSaved = true;
     // A named document is written only when modified, shown or parked alike;
     // an untitled one always gets its Save As.
     if (documentShown() && (edit_.isModified() || IsUntitledName(table_.CurrentFileName())))
         allSaved = FileSaveMnuClick();
-    for (int slot = 1; allSaved && slot < table_.DocCount(); ++slot) {
+    for (int slot = 1; slot < table_.DocCount(); ++slot) {
         DocRecord* rec = table_.record(slot);
         if (IsUntitledName(rec->FileName)) {
             const int back = table_.showSlotForAWhile(slot);
             FileSaveAsMnuClick();
-            if (edit_.isModified() &&
-                prompts_.ask(QStringLiteral("Do you wish to continue saving files?"),
-                             MessageType::Confirmation, Buttons::YesNo) != Answer::Yes) {
-                table_.showTabAgain(back);
-                allSaved = false;
-                break;
-            }
+            const bool unsaved = edit_.isModified();
+            allSaved = allSaved && !unsaved;
+            const bool stop =
+                unsaved && prompts_.ask(QStringLiteral("Do you wish to continue saving files?"),
+                                        MessageType::Confirmation, Buttons::YesNo) != Answer::Yes;
             table_.showTabAgain(back);
-        } else if (rec->Modified) {
-            allSaved = saveParked(slot);
+            if (stop)
+                break;
+        } else if (rec->Modified && !saveParked(slot)) {
+            allSaved = false;
         }
     }
     host_.RefreshModifiedState();
@@ -127,14 +159,15 @@ void FileCommands::FileSelectionSaveMnuClick() {
     const QByteArray selected = edit_.selectedBytes();
     const QString error = writeBytesAtomically(chosen->fileName, selected.constData(), selected.size());
     if (!error.isEmpty())
-        prompts_.message(error, MessageType::Error);
+        prompts_.message(fileErrorText(chosen->fileName, error), MessageType::Error);
 }
 
 void FileCommands::FileSelectionOpenMnuClick() {
     const QByteArray selected = edit_.selectedBytes();
-    const TextFormat::Encoding from = table_.shownFormat().encoding;
-    FileNewMnuClick();
-    if (!documentShown() || table_.DocCount() == 0)
+    const TextFormat::Encoding from = edit_.encoding();
+    // A refused New leaves the shown document as it was: the selection must
+    // not land in it.
+    if (!FileNewMnuClick())
         return;
     if (from == TextFormat::Encoding::Latin1) {
         // Keep the bytes as they are: the new document is single-byte too.

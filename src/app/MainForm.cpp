@@ -67,10 +67,16 @@ void TMainForm::buildWindow() {
     tabs_->setUsesScrollButtons(true);
     tabs_->setDocumentMode(true);
     tabs_->setFocusPolicy(Qt::NoFocus);
+    // Nor do its scroll arrows: typing goes to the text, never to an arrow.
+    for (QWidget* arrow : tabs_->findChildren<QWidget*>())
+        arrow->setFocusPolicy(Qt::NoFocus);
     edit_ = new EditControl(central);
     layout->addWidget(toolBar_);
     layout->addWidget(tabs_);
     layout->addWidget(edit_, 1);
+    // Takes the edit control's room while no document is shown, so the tool
+    // bar and the tabs stay at the top.
+    layout->addStretch(0);
     setCentralWidget(central);
 
     auto* helpKey = new MenuHelpKey(this, [this](int topic) {

@@ -40,6 +40,9 @@ void TMainForm::startUp(const QStringList& arguments) {
         LoadSettings(arguments);
     else
         startFirstRun(arguments);
+    // Typing goes to the text from the first key on.
+    if (!edit_->isHidden())
+        edit_->setFocus();
 }
 
 void TMainForm::LoadSettings(const QStringList& arguments) {

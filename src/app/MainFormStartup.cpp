@@ -42,8 +42,17 @@ int TMainForm::processCommandLine(const QStringList& arguments) {
     if (arguments.isEmpty())
         return 0;
     files_->CloseAllDocuments();
+    bool limitReported = false;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
+        // An argument beyond the document limit is dropped: no document may
+        // take its text, and the limit is told once, not once per argument.
+        if (table_->DocCount() >= DocumentTable::kMaxDocuments) {
+            if (!limitReported)
+                files_->reportLimit();
+            limitReported = true;
+            continue;
+        }
         OpenResult result = NotFound;
         try {
             result = files_->OpenInBackground(LongFileName(argument), false, i == 0);
@@ -52,11 +61,8 @@ int TMainForm::processCommandLine(const QStringList& arguments) {
             // opened: the remaining arguments and start-up steps still run.
             result = NotFound;
         }
-        if (result != OpenOk) {
-            files_->FileNewMnuClick();
-            if (!edit_->isHidden())
-                edit_->setTextBytes(argument.toUtf8());
-        }
+        if (result != OpenOk && files_->FileNewMnuClick())
+            edit_->setTextBytes(argument.toUtf8());
     }
     return static_cast<int>(arguments.size());
 }

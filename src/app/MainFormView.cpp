@@ -41,8 +41,7 @@ void TMainForm::ApplyScrollBars() {
     const bool marked = !item || item->isChecked();
     const qsizetype start = edit_->selStart();
     const qsizetype length = edit_->selLength();
-    edit_->SendScintilla(EditControl::SCI_SETVSCROLLBAR, marked ? 1ul : 0ul);
-    edit_->SendScintilla(EditControl::SCI_SETHSCROLLBAR, marked && !wordWrap_ ? 1ul : 0ul);
+    edit_->showScrollBars(marked, marked && !wordWrap_);
     edit_->setSelection(start, length);
 }
 

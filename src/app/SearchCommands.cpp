@@ -9,6 +9,7 @@
 #include "editing/FindUnit.h"
 #include "editing/PromptPosition.h"
 #include "editing/ReplaceUnit.h"
+#include "editing/TextMatcher.h"
 
 namespace tw {
 
@@ -41,8 +42,28 @@ void SearchCommands::SearchReplaceMnuClick() {
     if (!documentShown())
         return;
     replaceForm_->prepare(edit_.selLength() > 0, table_.DocCount());
-    if (replaceForm_->exec() == QDialog::Accepted)
-        engine_.Replace(replaceForm_->request());
+    if (replaceForm_->exec() != QDialog::Accepted)
+        return;
+    replacing_ = replaceForm_->request();
+    engine_.Replace(*replacing_);
+    replacing_.reset();
+}
+
+SearchableText& SearchCommands::shownText() {
+    if (replacing_)
+        makeRoomForReplacement();
+    return text_;
+}
+
+void SearchCommands::makeRoomForReplacement() {
+    if (edit_.canHold(replacing_->replaceText) || edit_.isReadOnly())
+        return;
+    const std::optional<QByteArray> what =
+        searchBytesFor(replacing_->findText, TextFormat::Encoding::Latin1);
+    // A case-blind look is enough: a change made in vain is written back as
+    // Latin-1 by the next save.
+    if (what && !what->isEmpty() && edit_.textBytes().toLower().contains(what->toLower()))
+        edit_.makeRoomFor(replacing_->replaceText);
 }
 
 int SearchCommands::DocCount() const { return table_.DocCount(); }

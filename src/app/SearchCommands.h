@@ -3,6 +3,7 @@
 // the search engine working on the shown document of the main window.
 #include <QObject>
 #include <memory>
+#include <optional>
 
 #include "editing/EditSearchText.h"
 #include "editing/SearchEngine.h"
@@ -35,13 +36,17 @@ public:
 
 private:
     // SearchHost
-    SearchableText& shownText() override { return text_; }
+    SearchableText& shownText() override;
     int DocCount() const override;
     void ViewNext() override;
     void ShowLineColumn() override;
     QPoint promptPosition() override;
 
     bool documentShown() const;
+    // A Replace whose new text the shown single-byte document cannot hold
+    // changes that document to UTF-8 before its search starts, when the
+    // searched text occurs in it.
+    void makeRoomForReplacement();
 
     QWidget& window_;
     DocumentHost& host_;
@@ -51,6 +56,7 @@ private:
     SearchEngine engine_;
     TFindForm* findForm_;
     TReplaceForm* replaceForm_;
+    std::optional<ReplaceRequest> replacing_;
 };
 
 } // namespace tw

@@ -2,13 +2,15 @@
 
 #include "util/FileNames.h"
 
+#include <algorithm>
+
 namespace tw {
 
 namespace {
 
 bool sameNameAnywhere(const QStringList& names, const QString& fileName, PathStyle style) {
     for (const QString& name : names)
-        if (SameFileName(FileNamePart(name, style), fileName))
+        if (SameFileName(FileNamePart(name, style), fileName, style))
             return true;
     return false;
 }
@@ -31,7 +33,10 @@ QStringList FileListEntries(const QStringList& parkedNames, bool showPaths, Path
     QStringList listed;
     for (int i = 0; i < parkedNames.size(); ++i) {
         const QString entry = ListEntryName(parkedNames, i, listed, showPaths, style);
-        if (!listed.contains(entry, Qt::CaseInsensitive))
+        const bool known = std::any_of(listed.begin(), listed.end(), [&](const QString& seen) {
+            return SameFileName(seen, entry, style);
+        });
+        if (!known)
             listed.append(entry);
     }
     return listed;
@@ -67,9 +72,12 @@ bool PassesExtensionMask(const QString& entry, const QString& mask, PathStyle st
 int PrefixMatch(const QStringList& entries, const QString& text) {
     if (text.isEmpty())
         return -1;
-    for (int i = 0; i < entries.size(); ++i)
-        if (SameFileName(entries.at(i).left(text.size()), text))
-            return i;
+    // The entry typed with its own case wins; typing in another case still
+    // finds an entry when no entry matches exactly.
+    for (const PathStyle style : {PathStyle::Host, PathStyle::Windows})
+        for (int i = 0; i < entries.size(); ++i)
+            if (SameFileName(entries.at(i).left(text.size()), text, style))
+                return i;
     return -1;
 }
 
@@ -79,7 +87,7 @@ int ParkedSlotNamed(const QStringList& parkedNames, const QString& text, PathSty
     const bool byFullName = HasFolderPart(text, style);
     for (int i = 0; i < parkedNames.size(); ++i) {
         const QString& name = parkedNames.at(i);
-        if (SameFileName(byFullName ? name : FileNamePart(name, style), text))
+        if (SameFileName(byFullName ? name : FileNamePart(name, style), text, style))
             return i + 1;
     }
     return 0;

@@ -36,8 +36,8 @@ QString AddExtensionFilter(const QString& filter, const QString& entry,
 bool PassesExtensionMask(const QString& entry, const QString& mask,
                          PathStyle style = PathStyle::Host);
 
-// The index of the first entry whose beginning equals text by SameFileName,
-// or -1 (also for an empty text).
+// The index of the first entry that begins with text in the same case, else of
+// the first that begins with it in any ASCII case, or -1 (also for an empty text).
 int PrefixMatch(const QStringList& entries, const QString& text);
 
 // The slot (1-based) of the first parked document that text names: compared

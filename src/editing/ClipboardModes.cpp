@@ -77,9 +77,9 @@ bool ClipboardModes::paste() {
     if (edit_.isReadOnly())
         return false;
     const QString text = withLineBreaks(clipboard_.text(), lineBreakOf(edit_));
-    // Characters a single-byte document cannot hold arrive as their UTF-8
-    // bytes rather than as question marks.
-    edit_.replaceSelection(convertText(text.toUtf8(), TextEncoding::Utf8, edit_.encoding()));
+    // A single-byte document that cannot hold a pasted character becomes
+    // UTF-8 first, so nothing arrives as a question mark.
+    edit_.replaceSelection(edit_.bytesFor(text));
     edit_.scrollCaretIntoView();
     if (list_.isEmpty() || acts(Dual))
         return false;

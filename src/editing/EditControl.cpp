@@ -5,7 +5,10 @@
 #include <QAccessibleWidget>
 #include <QColor>
 #include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 
 #include <algorithm>
 #include <mutex>
@@ -17,7 +20,27 @@ namespace {
 // Text-insert and text-delete notifications cost time in proportion to their
 // position in a big document; changes are learnt from save points and
 // update notifications instead.
-constexpr int kModEventMask = QsciScintillaBase::SC_MOD_CHANGEMARKER;
+// Container notifications tell of the undo and redo of a document's change of
+// encoding (EditControl::holdAsUtf8).
+constexpr int kModEventMask =
+    QsciScintillaBase::SC_MOD_CHANGEMARKER | QsciScintillaBase::SC_MOD_CONTAINER;
+
+// The token of the undo action that marks a single-byte document's change to
+// UTF-8.
+constexpr int kToUtf8Token = 0x7457;
+
+bool fitsLatin1(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+}
+
+// The UTF-8 position of a single-byte position: one more byte for every
+// character from 0x80 up before it.
+qsizetype utf8PositionOf(const QByteArray& latin1, qsizetype position) {
+    qsizetype high = 0;
+    for (qsizetype i = 0; i < position && i < latin1.size(); ++i)
+        high += static_cast<unsigned char>(latin1[i]) >= 0x80;
+    return position + high;
+}
 
 // Scintilla grows a document's buffer only when its gap is used up, and then
 // copies the whole text: a load that fills the buffer exactly would make one of
@@ -86,6 +109,11 @@ EditControl::EditControl(QWidget* parent)
     connect(this, &QsciScintillaBase::SCN_SAVEPOINTLEFT, this, [this] { onSavePoint(false); });
     connect(this, &QsciScintillaBase::SCN_SAVEPOINTREACHED, this, [this] { onSavePoint(true); });
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { emit stateChanged(); });
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int, int type, const char*, int, int, int, int, int, int token, int) {
+                if ((type & SC_MOD_CONTAINER) && token == kToUtf8Token)
+                    onEncodingStep((type & SC_PERFORMED_UNDO) != 0);
+            });
 }
 
 EditControl::~EditControl() = default;
@@ -143,6 +171,42 @@ void EditControl::loadBytes(const QByteArray& bytes, TextEncoding encoding,
     emit stateChanged();
 }
 
+bool EditControl::canHold(const QString& text) const {
+    return encoding() == TextEncoding::Utf8 || fitsLatin1(text);
+}
+
+void EditControl::makeRoomFor(const QString& text) {
+    if (!canHold(text) && !isReadOnly())
+        holdAsUtf8();
+}
+
+QByteArray EditControl::bytesFor(const QString& text) {
+    makeRoomFor(text);
+    return encoding() == TextEncoding::Utf8 ? text.toUtf8() : text.toLatin1();
+}
+
+void EditControl::holdAsUtf8() {
+    const QByteArray latin1 = textBytes();
+    const QByteArray utf8 = QString::fromLatin1(latin1).toUtf8();
+    const qsizetype anchor = utf8PositionOf(latin1, SendScintilla(SCI_GETANCHOR));
+    const qsizetype caret = utf8PositionOf(latin1, SendScintilla(SCI_GETCURRENTPOS));
+    // One undo step: undoing it gives back the single-byte text and, through
+    // the container action recorded first (so undone last), the code page.
+    SendScintilla(SCI_BEGINUNDOACTION);
+    SendScintilla(SCI_ADDUNDOACTION, static_cast<unsigned long>(kToUtf8Token), 0l);
+    SendScintilla(SCI_SETCODEPAGE, static_cast<unsigned long>(SC_CP_UTF8));
+    SendScintilla(SCI_SETTARGETSTART, 0ul);
+    SendScintilla(SCI_SETTARGETEND, static_cast<unsigned long>(latin1.size()));
+    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()), utf8.constData());
+    SendScintilla(SCI_ENDUNDOACTION);
+    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(anchor), static_cast<long>(caret));
+    emit stateChanged();
+}
+
+void EditControl::onEncodingStep(bool undone) {
+    SendScintilla(SCI_SETCODEPAGE, undone ? 0ul : static_cast<unsigned long>(SC_CP_UTF8));
+}
+
 TextEncoding EditControl::encoding() const {
     return SendScintilla(SCI_GETCODEPAGE) == SC_CP_UTF8 ? TextEncoding::Utf8 : TextEncoding::Latin1;
 }
@@ -153,14 +217,24 @@ qsizetype EditControl::selLength() const {
     return SendScintilla(SCI_GETSELECTIONEND) - SendScintilla(SCI_GETSELECTIONSTART);
 }
 
+qsizetype EditControl::characterBoundary(qsizetype position) const {
+    position = std::clamp<qsizetype>(position, 0, length());
+    if (position == 0)
+        return 0;
+    // The character before the position, then its end: the position itself
+    // when it is a boundary, else the end of the character (or CR LF) it splits.
+    const auto before = SendScintilla(SCI_POSITIONBEFORE, static_cast<unsigned long>(position));
+    return SendScintilla(SCI_POSITIONAFTER, static_cast<unsigned long>(before));
+}
+
 void EditControl::setSelStart(qsizetype start) {
-    SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(std::clamp<qsizetype>(start, 0, length())));
+    SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(characterBoundary(start)));
     emit stateChanged();
 }
 
 void EditControl::setSelLength(qsizetype len) {
     const qsizetype start = selStart();
-    const qsizetype end = std::clamp<qsizetype>(start + std::max<qsizetype>(len, 0), start, length());
+    const qsizetype end = characterBoundary(start + std::clamp<qsizetype>(len, 0, length() - start));
     SendScintilla(SCI_SETSEL, static_cast<unsigned long>(start), static_cast<long>(end));
     emit stateChanged();
 }
@@ -220,6 +294,14 @@ void EditControl::setFirstVisibleLine(int line) {
 
 void EditControl::scrollCaretIntoView() { SendScintilla(SCI_SCROLLCARET); }
 
+void EditControl::showScrollBars(bool vertical, bool horizontal) {
+    SendScintilla(SCI_SETVSCROLLBAR, vertical ? 1ul : 0ul);
+    SendScintilla(SCI_SETHSCROLLBAR, horizontal ? 1ul : 0ul);
+    // Scintilla asks only for bars "as needed"; the policy set after it wins.
+    setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+}
+
 DocHandle EditControl::newEmptyDocument(TextEncoding encoding,
                                         const QByteArray& lineBreak) const {
     // Plain text needs no style bytes: a document then costs one byte per byte.
@@ -276,6 +358,13 @@ void EditControl::markDocumentSaved(DocHandle doc) {
     detachFromCompanion();
 }
 
+TextEncoding EditControl::documentEncoding(DocHandle doc) const {
+    attachToCompanion(doc);
+    const bool utf8 = companion_->SendScintilla(SCI_GETCODEPAGE) == SC_CP_UTF8;
+    detachFromCompanion();
+    return utf8 ? TextEncoding::Utf8 : TextEncoding::Latin1;
+}
+
 void EditControl::attachToCompanion(DocHandle doc) const {
     companion_->SendScintilla(SCI_SETDOCPOINTER, 0ul, doc);
 }
@@ -312,7 +401,19 @@ void EditControl::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    makeRoomFor(event->text());
     QsciScintillaBase::keyPressEvent(event);
+}
+
+void EditControl::inputMethodEvent(QInputMethodEvent* event) {
+    makeRoomFor(event->commitString() + event->preeditString());
+    QsciScintillaBase::inputMethodEvent(event);
+}
+
+void EditControl::dropEvent(QDropEvent* event) {
+    if (event->mimeData() && event->mimeData()->hasText())
+        makeRoomFor(event->mimeData()->text());
+    QsciScintillaBase::dropEvent(event);
 }
 
 void EditControl::keyReleaseEvent(QKeyEvent* event) {

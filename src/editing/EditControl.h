@@ -37,7 +37,20 @@ public:
     void insertBytes(qsizetype position, const QByteArray& bytes);
     // Replaces the text with a freshly loaded one: no undo history, save point.
     void loadBytes(const QByteArray& bytes, TextEncoding encoding, const QByteArray& lineBreak);
+    // The encoding the buffer holds its text in. A single-byte document that
+    // is given a character beyond Latin-1 (typed, pasted, dropped, replaced or
+    // inserted) changes to UTF-8 first, as one undoable step, so the
+    // character is kept rather than turned into "?"; the save decides what the
+    // file becomes (its format still says Latin-1).
     TextEncoding encoding() const;
+    bool canHold(const QString& text) const;
+    // Changes a single-byte document to UTF-8 when it cannot hold text.
+    void makeRoomFor(const QString& text);
+    // The text as bytes of the shown document, after making room for it.
+    QByteArray bytesFor(const QString& text);
+    // The nearest character boundary at or after position, within the text:
+    // a stored position never splits a UTF-8 character or a CR LF.
+    qsizetype characterBoundary(qsizetype position) const;
 
     qsizetype selStart() const;
     qsizetype selLength() const;
@@ -61,6 +74,9 @@ public:
     int firstVisibleLine() const;
     void setFirstVisibleLine(int line);
     void scrollCaretIntoView();
+    // Each scroll bar is shown always or never, not only when the text is
+    // longer or wider than the window.
+    void showScrollBars(bool vertical, bool horizontal);
 
     // --- whole documents ----------------------------------------------
     // Detaches the shown document (the caller owns the returned handle) and
@@ -78,6 +94,8 @@ public:
     // Calls `use` with the text of a document that is not shown.
     template <typename F> auto withDocumentText(DocHandle doc, F use) const;
     void markDocumentSaved(DocHandle doc);
+    // The encoding a document that is not shown holds its text in.
+    TextEncoding documentEncoding(DocHandle doc) const;
 
     void setEditorFont(const QString& family, double pointSize, bool bold, bool italic,
                        bool underline);
@@ -103,6 +121,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -111,6 +131,8 @@ private:
     void attachToCompanion(DocHandle doc) const;
     void detachFromCompanion() const;
     void onSavePoint(bool reached);
+    void holdAsUtf8();
+    void onEncodingStep(bool undone);
 
     QsciScintillaBase* companion_;   // hidden view that reaches parked documents
     bool modified_ = false;

@@ -63,8 +63,10 @@ bool EditKeyHandler::editKeyPressed(const QKeyEvent& event) {
     if (key == Qt::Key_F10 && shift)
         run(actions_.PopupShortcutMenu);
     // Ctrl+Enter and Alt+Enter make no new line, so they leave nothing to indent.
-    if (isEnter(key) && options_.AutoIndent && !(mods & (Qt::ControlModifier | Qt::AltModifier)))
-        noteIndentOfCaretLine();
+    if (isEnter(key) && options_.AutoIndent && !(mods & (Qt::ControlModifier | Qt::AltModifier))) {
+        newLineWithIndent();
+        return true;
+    }
     if (key == Qt::Key_Delete && shift) {
         run(actions_.ClipCut);
         return true;
@@ -91,7 +93,6 @@ void EditKeyHandler::noteIndentOfCaretLine() {
     const QByteArray text = lines.text(line);
     IndentText = text.left(text.size() - trimLeadingBlanks(text).size());
     IndentColumn = std::min<qsizetype>(start - lines.start(line), IndentText.size());
-    IndentPending = true;
 }
 
 void EditKeyHandler::typeTab() {
@@ -110,12 +111,22 @@ void EditKeyHandler::typeTab() {
     }
 }
 
+void EditKeyHandler::newLineWithIndent() {
+    // A read-only control takes no new line: nothing to indent.
+    if (edit_.isReadOnly())
+        return;
+    // The line break and its indent go in together, at the press, so keys
+    // pressed before Enter is released land after the indent.
+    noteIndentOfCaretLine();
+    edit_.SendScintilla(EditControl::SCI_BEGINUNDOACTION);
+    edit_.SendScintilla(EditControl::SCI_NEWLINE);
+    applyIndent();
+    edit_.SendScintilla(EditControl::SCI_ENDUNDOACTION);
+    edit_.scrollCaretIntoView();
+}
+
 void EditKeyHandler::editKeyReleased(const QKeyEvent& event) {
-    if (options_.AutoIndent && IndentPending) {
-        IndentPending = false;
-        if (isEnter(event.key()))
-            applyIndent();
-    }
+    Q_UNUSED(event);
     if (ClipKeyPressed)
         run(actions_.ShowClipboardPanel);
     run(actions_.RefreshModifiedState);
@@ -124,10 +135,6 @@ void EditKeyHandler::editKeyReleased(const QKeyEvent& event) {
 }
 
 void EditKeyHandler::applyIndent() {
-    // A read-only control took no new line: nothing to indent, and the caret
-    // stays where it is.
-    if (edit_.isReadOnly())
-        return;
     const EditLines lines(edit_);
     const int line = lines.lineOf(edit_.selStart());
     const qsizetype start = lines.start(line);

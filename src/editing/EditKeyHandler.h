@@ -45,6 +45,7 @@ public:
     void editMouseMovedOrReleased() override;
 
 private:
+    void newLineWithIndent();
     void noteIndentOfCaretLine();
     void applyIndent();
     void typeTab();
@@ -53,8 +54,7 @@ private:
     const EditorOptions& options_;
     EditKeyActions actions_;
     SelectionAnchor anchor_;
-    // Enter was pressed with auto indent on; applied at the key's release.
-    bool IndentPending = false;
+    // The indent of the line Enter was pressed on, and the caret's column in it.
     QByteArray IndentText;
     qsizetype IndentColumn = 0;
     // The last key press was Ctrl+Insert or Shift+Delete.

@@ -1,5 +1,7 @@
 #include "editing/TextCodec.h"
 
+#include <algorithm>
+
 namespace tw {
 
 using Encoding = TextFormat::Encoding;
@@ -10,6 +12,13 @@ QByteArray encodeText(const QString& text, Encoding encoding) {
 
 QString decodeText(const QByteArray& bytes, Encoding encoding) {
     return encoding == Encoding::Utf8 ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+}
+
+bool canConvertLosslessly(const QByteArray& bytes, Encoding from, Encoding to) {
+    if (from == to || from == Encoding::Latin1)
+        return true;
+    const QString text = QString::fromUtf8(bytes);
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
 }
 
 QByteArray convertText(const QByteArray& bytes, Encoding from, Encoding to) {

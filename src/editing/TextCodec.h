@@ -15,5 +15,9 @@ QString decodeText(const QByteArray& bytes, TextFormat::Encoding encoding);
 // byte is lost.
 QByteArray convertText(const QByteArray& bytes, TextFormat::Encoding from,
                        TextFormat::Encoding to);
+// Whether convertText can move these bytes to the other encoding without
+// keeping any character as its UTF-8 bytes.
+bool canConvertLosslessly(const QByteArray& bytes, TextFormat::Encoding from,
+                          TextFormat::Encoding to);
 
 } // namespace tw

@@ -2,6 +2,7 @@
 #include "util/UserError.h"
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace tw {
 
@@ -20,16 +21,26 @@ QString ConversionError(const QString& path, NameForm form)
     return QStringLiteral("cannot convert \"%1\" to %2 file name").arg(path, kind);
 }
 
-// Host rules: every component of the absolute, cleaned path must be found.
+// Host rules: every component of the absolute path must be found. "." is
+// dropped; ".." goes up from what the path so far really is, so after a link
+// to a folder it leads to the target's parent, as the system resolves it.
 // Returns the path rebuilt from the names the lookup gave, or nothing.
 std::optional<QString> HostLongForm(const QString& path, const PathLookup& lookup)
 {
-    const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(path));
+    const QString absolute = QDir::current().absoluteFilePath(path);
     if (!lookup(QStringLiteral("/")))
         return std::nullopt;
     QString result;
     const QStringList components = absolute.split(u'/', Qt::SkipEmptyParts);
     for (const QString& component : components) {
+        if (component == u'.')
+            continue;
+        if (component == QStringLiteral("..")) {
+            const QString real = result.isEmpty() ? QString() : QFileInfo(result).canonicalFilePath();
+            const QString from = real.isEmpty() ? result : real;
+            result = from.left(std::max<qsizetype>(from.lastIndexOf(u'/'), 0));
+            continue;
+        }
         const auto entry = lookup(result + u'/' + component);
         if (!entry)
             return std::nullopt;
@@ -69,8 +80,10 @@ std::optional<QString> WindowsForm(const QString& path, NameForm form, const Pat
 
 } // namespace
 
-bool SameFileName(const QString& a, const QString& b)
+bool SameFileName(const QString& a, const QString& b, PathStyle style)
 {
+    if (style == PathStyle::Host)
+        return a == b;
     if (a.size() != b.size())
         return false;
     for (qsizetype i = 0; i < a.size(); ++i) {
@@ -78,6 +91,11 @@ bool SameFileName(const QString& a, const QString& b)
             return false;
     }
     return true;
+}
+
+QString fileErrorText(const QString& name, const QString& systemText)
+{
+    return QStringLiteral("%1: %2").arg(name, systemText);
 }
 
 QString ChangeFileExtension(const QString& name, const QString& ext, PathStyle style)

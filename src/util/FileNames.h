@@ -8,9 +8,16 @@
 
 namespace tw {
 
-// True when a and b are equal with the ASCII letters compared without regard to
-// case; other characters must match exactly. No path normalisation is done.
-bool SameFileName(const QString& a, const QString& b);
+// True when a and b name the same file as the file system tells names apart.
+// Host style: the texts are equal (Linux tells "Makefile" from "makefile").
+// Windows style: equal with the ASCII letters compared without regard to case;
+// other characters must match exactly. No path normalisation is done.
+bool SameFileName(const QString& a, const QString& b, PathStyle style = PathStyle::Host);
+
+// A failure of the system about one file, for the user: the file's name in
+// front of the system's text, so that a failure during Save All or Backup >
+// All Files says which file failed.
+QString fileErrorText(const QString& name, const QString& systemText);
 
 // name without the extension of its file-name part, followed by ext: ext gets a
 // "." in front when it is not empty and does not begin with one. Only the
@@ -36,7 +43,9 @@ std::optional<PathEntry> HostPathLookup(const QString& path);
 
 // The long form of path; an empty path gives an empty result.
 // Host style: the absolute, cleaned path (a relative path is taken against the
-// current directory), each of whose components must exist.
+// current directory), each of whose components must exist. A ".." means what
+// the system means by it: after a symbolic link to a folder it leads to the
+// link target's parent. Links that no ".." follows keep their names.
 // Windows style: one trailing "\" is dropped, then each component from the last
 // one up is looked up and replaced by its long name; a remainder of at most two
 // characters that is not found (a drive such as "C:") is kept as it is.

@@ -30,9 +30,16 @@ void prepareDialog(QFileDialog& dialog, const FileDialogRequest& request) {
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
     if (!request.initialDir.isEmpty())
         dialog.setDirectory(request.initialDir);
-    dialog.setDefaultSuffix(request.defaultExt);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
+}
+
+// A name typed without an extension gets the default one, unless it names a
+// file as typed ("Makefile" opens Makefile, not Makefile.txt).
+QString withDefaultExtension(const QString& name, const QString& defaultExt) {
+    if (defaultExt.isEmpty() || QFileInfo::exists(name) || !QFileInfo(name).suffix().isEmpty())
+        return name;
+    return name + QLatin1Char('.') + defaultExt;
 }
 
 int chosenFilterIndex(const QFileDialog& dialog) {
@@ -107,7 +114,8 @@ std::optional<FileDialogResult> QtPrompts::openFile(const FileDialogRequest& req
     QFileDialog dialog(parent_, request.title.isEmpty() ? QStringLiteral("Open") : request.title);
     // Qt's own dialog, so the "open read-only" box can sit in it.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(request.createPrompt ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Existence is checked here, after the default extension is settled.
+    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     prepareDialog(dialog, request);
     QCheckBox* readOnly = nullptr;
@@ -118,7 +126,7 @@ std::optional<FileDialogResult> QtPrompts::openFile(const FileDialogRequest& req
         }
     }
     while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        const QString name = dialog.selectedFiles().constFirst();
+        const QString name = withDefaultExtension(dialog.selectedFiles().constFirst(), request.defaultExt);
         if (!QFileInfo::exists(name) && request.createPrompt &&
             ask(QStringLiteral("%1\nThis file does not exist.\nDo you want to create it?").arg(name),
                 MessageType::Confirmation, Buttons::YesNo) != Answer::Yes)
@@ -136,6 +144,7 @@ std::optional<FileDialogResult> QtPrompts::saveFile(const FileDialogRequest& req
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     prepareDialog(dialog, request);
+    dialog.setDefaultSuffix(request.defaultExt);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return FileDialogResult{dialog.selectedFiles().constFirst(), false, chosenFilterIndex(dialog)};

@@ -9,9 +9,11 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include "app/DocumentTable.h"
+#include "app/FileCommands.h"
 #include "app/HelpViewer.h"
 #include "app/MainMenu.h"
 #include "app/SpeedBar.h"
@@ -189,6 +191,42 @@ private slots:
         form.resize(700, 400);
         QTRY_VERIFY(upDown->isHidden());
         QCOMPARE(help->x(), 484);
+    }
+
+    void afterStartUpTheTextHasTheFocusAndTheBarsStayPut() {
+        // Enough files that the tab strip shows its scroll arrows.
+        MainWindowFixture fx;
+        QStringList files;
+        for (int i = 0; i < 40; ++i)
+            files << fx.writeFile(QStringLiteral("file%1.txt").arg(i), "x\n");
+        TMainForm& form = fx.start(files);
+        form.resize(500, 400);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QCOMPARE(QApplication::focusWidget(), form.Edit());
+        QTest::keyClicks(QApplication::focusWidget(), "typed");
+        QCOMPARE(fx.shownText(), QByteArray("typedx"));
+        form.Edit()->setModifiedFlag(false);
+
+        // Both scroll bars whenever the mark is set and wrap is off, however
+        // short the text; with wrap, only the vertical one.
+        QTRY_VERIFY(form.Edit()->verticalScrollBar()->isVisible());
+        QVERIFY(form.Edit()->horizontalScrollBar()->isVisible());
+        fx.run("WrapMnu");
+        QTRY_VERIFY(!form.Edit()->horizontalScrollBar()->isVisible());
+        QVERIFY(form.Edit()->verticalScrollBar()->isVisible());
+        fx.run("WrapMnu");
+        fx.run("ViewNextMnu");   // another document keeps the bars
+        QTRY_VERIFY(form.Edit()->horizontalScrollBar()->isVisible());
+        QVERIFY(form.Edit()->verticalScrollBar()->isVisible());
+
+        // With no document shown, the tool bar stays at the top.
+        auto* bar = form.findChild<SpeedBar*>();
+        const int top = bar->y();
+        QVERIFY(form.files().CloseAllDocuments());
+        QTRY_VERIFY(form.Edit()->isHidden());
+        QCOMPARE(bar->y(), top);
+        QVERIFY(form.Tabs()->y() < form.height() / 2);
     }
 };
 

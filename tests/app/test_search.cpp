@@ -210,6 +210,19 @@ private slots:
         QVERIFY(!fx.form().Edit()->isModified());
     }
 
+    void aReplacementLatin1CannotHoldIsKept() {
+        MainWindowFixture fx;
+        fx.start({fx.writeFile("latin.txt", "caf\xe9 price: EUR 5\n")});
+        QVERIFY(runWithDialog(fx, "SearchReplaceMnu", "TReplaceForm", [](QDialog& d) {
+            type(d, "FindEdit", QStringLiteral("EUR"));
+            d.findChild<QLineEdit*>(QStringLiteral("ReplaceEdit"))->setText(QString::fromUtf8("€"));
+            tick(d, "PromptCB", false);
+        }));
+        QCOMPARE(fx.shownText(), QByteArray("caf\xc3\xa9 price: \xe2\x82\xac 5"));
+        fx.run("EditUndoMnu");
+        QCOMPARE(fx.shownText(), QByteArray("caf\xc3\xa9 price: EUR 5"));
+    }
+
     void allFilesVisitsEveryDocumentAndComesBackToTheFirst() {
         MainWindowFixture fx;
         fx.start({fx.writeFile("a.txt", "one x\n"), fx.writeFile("b.txt", "two\n"),

@@ -240,6 +240,29 @@ private slots:
         QVERIFY(fx.form().options().ShowPathsSetting);
     }
 
+    void namesThatDifferOnlyInCaseAreTwoFiles() {
+        MainWindowFixture fx;
+        const QString lower = fx.writeFile("notes.txt", "lower\n");
+        const QString upper = fx.writeFile("NOTES.txt", "upper\n");
+        const QString shown = fx.writeFile("shown.txt", "shown\n");
+        fx.start({shown, upper, lower});
+        QStringList listed;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = fx.form().findChild<TViewForm*>("TViewForm");
+            listed = dialog->entries();
+            auto* edit = dialog->findChild<QLineEdit*>("FileEdit");
+            QTest::keyClicks(edit, "notes");
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        fx.run("ViewSelectFileMnu");
+        // Two files, each listed by its own name; typing picks the one in
+        // the case typed.
+        QCOMPARE(listed.size(), 2);
+        QVERIFY(listed.contains("NOTES.txt") && listed.contains("notes.txt"));
+        QCOMPARE(fx.currentFileName(), lower);
+        QCOMPARE(fx.shownText(), QByteArray("lower"));
+    }
+
     void theDialogStartsFromTheStoredShowPathsSetting() {
         MainWindowFixture fx;
         fx.start();

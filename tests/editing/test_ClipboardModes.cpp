@@ -158,11 +158,14 @@ private slots:
         utf8.clipboard.setText(latin.clipboard.text());
         QCOMPARE(utf8.pasteAtEnd(1), QByteArray("caf\xc3\xa9"));
 
-        // A character a single-byte document cannot hold keeps its bytes.
-        latin.clipboard.setText(QString::fromUtf8("\xc3\xa9\xe2\x82\xac"));
-        QCOMPARE(latin.pasteAtEnd(1), QByteArray("\xc3\xa9\xe2\x82\xac"));
         latin.clipboard.setText(QString::fromUtf8("\xc3\xa9"));
         QCOMPARE(latin.pasteAtEnd(1), QByteArray("\xe9"));
+        // A character a single-byte document cannot hold turns the document
+        // into UTF-8 first, every character kept.
+        latin.clipboard.setText(QString::fromUtf8("\xe2\x82\xac"));
+        latin.pasteAtEnd(1);
+        QCOMPARE(latin.edit.encoding(), TextEncoding::Utf8);
+        QCOMPARE(latin.edit.textBytes(), QByteArray("caf\xc3\xa9\xc3\xa9\xe2\x82\xac"));
     }
 
     void pastedTextTakesTheDocumentsLineBreak_data() {

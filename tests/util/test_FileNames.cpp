@@ -78,22 +78,28 @@ void TestFileNames::sameFileName_data()
 {
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
-    QTest::addColumn<bool>("same");
-    QTest::newRow("ascii case") << "C:\\Work\\A.TXT" << "c:\\work\\a.txt" << true;
-    QTest::newRow("trailing blank") << "a.txt" << "a.txt " << false;
-    QTest::newRow("no normalisation") << "/a/./b" << "/a/b" << false;
-    QTest::newRow("separators differ") << "a/b" << "a\\b" << false;
-    QTest::newRow("non-ascii exact") << QString::fromUtf8("é.txt") << QString::fromUtf8("É.txt") << false;
-    QTest::newRow("empty") << "" << "" << true;
+    QTest::addColumn<bool>("sameOnWindows");
+    QTest::addColumn<bool>("sameOnHost");
+    QTest::newRow("ascii case") << "C:\\Work\\A.TXT" << "c:\\work\\a.txt" << true << false;
+    QTest::newRow("host case") << "/p/Makefile" << "/p/makefile" << true << false;
+    QTest::newRow("equal") << "/p/notes.txt" << "/p/notes.txt" << true << true;
+    QTest::newRow("trailing blank") << "a.txt" << "a.txt " << false << false;
+    QTest::newRow("no normalisation") << "/a/./b" << "/a/b" << false << false;
+    QTest::newRow("separators differ") << "a/b" << "a\\b" << false << false;
+    QTest::newRow("non-ascii exact") << QString::fromUtf8("é.txt") << QString::fromUtf8("É.txt") << false << false;
+    QTest::newRow("empty") << "" << "" << true << true;
 }
 
 void TestFileNames::sameFileName()
 {
     QFETCH(QString, a);
     QFETCH(QString, b);
-    QFETCH(bool, same);
-    QCOMPARE(tw::SameFileName(a, b), same);
-    QCOMPARE(tw::SameFileName(b, a), same);
+    QFETCH(bool, sameOnWindows);
+    QFETCH(bool, sameOnHost);
+    QCOMPARE(tw::SameFileName(a, b, tw::PathStyle::Windows), sameOnWindows);
+    QCOMPARE(tw::SameFileName(b, a, tw::PathStyle::Windows), sameOnWindows);
+    QCOMPARE(tw::SameFileName(a, b), sameOnHost);
+    QCOMPARE(tw::SameFileName(b, a), sameOnHost);
 }
 
 void TestFileNames::changeFileExtension_data()
@@ -231,6 +237,21 @@ void TestFileNames::hostRelativeNames()
 
     QCOMPARE(longName, root + "/sub/b.c");
     QCOMPARE(upward, root + "/sub/b.c");
+
+    // lnk -> real/sub: "lnk/.." is real, as the system resolves it, while a
+    // link that no ".." follows keeps its name.
+    QVERIFY(QDir(root).mkpath("real/sub"));
+    QFile inReal(root + "/real/b.txt");
+    QVERIFY(inReal.open(QIODevice::WriteOnly));
+    inReal.close();
+    QFile beside(root + "/b.txt");
+    QVERIFY(beside.open(QIODevice::WriteOnly));
+    beside.close();
+    QVERIFY(QFile::link(root + "/real/sub", root + "/lnk"));
+    QCOMPARE(tw::LongFileName(root + "/lnk/../b.txt"), root + "/real/b.txt");
+    QCOMPARE(tw::LongFileName(root + "/lnk/./../../b.txt"), root + "/b.txt");
+    QCOMPARE(tw::LongFileName(root + "/lnk"), root + "/lnk");
+    QVERIFY_THROWS_EXCEPTION(tw::UserError, tw::LongFileName(root + "/lnk/../missing.txt"));
     QCOMPARE(shortName, QString("b.c"));
 }
 

@@ -1,5 +1,10 @@
-// The file dialogs' filter strings as Qt name filters.
+// The file dialogs: filter strings as Qt name filters, and the default
+// extension of the open dialog.
 #include <QtTest>
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
 
 #include "util/QtPrompts.h"
 
@@ -14,6 +19,41 @@ private slots:
         // A damaged filter without patterns still offers every file.
         QCOMPARE(qtNameFilters(""), QStringList{"Any File (*)"});
         QCOMPARE(qtNameFilters("lonely"), QStringList{"Any File (*)"});
+    }
+
+    void theOpenDialogAddsTheDefaultExtensionOnlyToMissingNames_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("exists as typed") << "Makefile" << "Makefile";
+        QTest::newRow("exists with the extension") << "notes" << "notes.txt";
+        QTest::newRow("has an extension") << "main.c" << "main.c";
+    }
+    void theOpenDialogAddsTheDefaultExtensionOnlyToMissingNames() {
+        QFETCH(QString, typed);
+        QFETCH(QString, chosen);
+        QTemporaryDir dir;
+        for (const char* name : {"Makefile", "notes.txt", "main.c"}) {
+            QFile file(dir.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QtPrompts prompts;
+        FileDialogRequest request;
+        request.filter = QStringLiteral("Text Files|*.txt|Any File|*.*");
+        request.filterIndex = 2;
+        request.defaultExt = QStringLiteral("txt");
+        request.initialDir = dir.path();
+        request.createPrompt = true;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* nameBox = dialog->findChild<QLineEdit*>("fileNameEdit");
+            QVERIFY(nameBox);
+            nameBox->setText(typed);
+            QTest::keyClick(nameBox, Qt::Key_Return);
+        });
+        const auto result = prompts.openFile(request);
+        QVERIFY(result);
+        QCOMPARE(result->fileName, dir.filePath(chosen));
     }
 };
 
