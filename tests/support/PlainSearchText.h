@@ -1,10 +1,10 @@
 #pragma once
 // A searchable text held in memory, matched by the same rules as the edit
-// control: for tests and for texts that are not shown.
+// control, so the search engine can be tested without a window.
 #include "editing/SearchableText.h"
 #include "platform/TextFile.h"
 
-namespace tw {
+namespace tw::test {
 
 class PlainSearchText : public SearchableText {
 public:
@@ -40,4 +40,4 @@ private:
     int groups_ = 0;
 };
 
-} // namespace tw
+} // namespace tw::test
