@@ -270,6 +270,19 @@ void EditControl::releaseDocument(DocHandle doc) {
         SendScintilla(SCI_RELEASEDOCUMENT, 0ul, doc);
 }
 
+void EditControl::replaceDocumentText(DocHandle doc, const QByteArray& bytes) {
+    attachToCompanion(doc);
+    const long readOnly = companion_->SendScintilla(SCI_GETREADONLY);
+    companion_->SendScintilla(SCI_SETREADONLY, 0ul);
+    companion_->SendScintilla(SCI_BEGINUNDOACTION);
+    companion_->SendScintilla(SCI_CLEARALL);
+    companion_->SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()),
+                              bytes.constData());
+    companion_->SendScintilla(SCI_ENDUNDOACTION);
+    companion_->SendScintilla(SCI_SETREADONLY, static_cast<unsigned long>(readOnly));
+    detachFromCompanion();
+}
+
 void EditControl::markDocumentSaved(DocHandle doc) {
     attachToCompanion(doc);
     companion_->SendScintilla(SCI_SETSAVEPOINT);

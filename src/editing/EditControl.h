@@ -75,6 +75,9 @@ public:
     DocHandle createDocument(const QByteArray& bytes, TextEncoding encoding,
                              const QByteArray& lineBreak);
     void releaseDocument(DocHandle doc);
+    // Replaces the whole text of a document that is not shown as one step of
+    // its undo history, also when the document is read-only.
+    void replaceDocumentText(DocHandle doc, const QByteArray& bytes);
     // Calls `use` with the text of a document that is not shown.
     template <typename F> auto withDocumentText(DocHandle doc, F use) const;
     void markDocumentSaved(DocHandle doc);
