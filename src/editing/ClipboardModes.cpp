@@ -77,10 +77,14 @@ bool ClipboardModes::paste() {
     if (edit_.isReadOnly())
         return false;
     const QString text = withLineBreaks(clipboard_.text(), lineBreakOf(edit_));
-    // Characters a single-byte document cannot hold arrive as their UTF-8
-    // bytes rather than as question marks.
-    edit_.replaceSelection(convertText(text.toUtf8(), TextEncoding::Utf8, edit_.encoding()));
-    edit_.scrollCaretIntoView();
+    // A clipboard without text (an image, say) pastes nothing: replacing the
+    // selection by the empty text would delete it.
+    if (!text.isEmpty()) {
+        // Characters a single-byte document cannot hold arrive as their UTF-8
+        // bytes rather than as question marks.
+        edit_.replaceSelection(convertText(text.toUtf8(), TextEncoding::Utf8, edit_.encoding()));
+        edit_.scrollCaretIntoView();
+    }
     if (list_.isEmpty() || acts(Dual))
         return false;
     clipboard_.setText(acts(Stack) ? list_.takeFirst() : list_.takeLast());
