@@ -18,6 +18,7 @@ public:
     int changeGroups() const { return groups_; }
 
     qsizetype length() const override { return bytes_.size(); }
+    bool isReadOnly() const override { return readOnly_; }
     std::optional<QByteArray> searchBytes(const QString& text) const override;
     QByteArray replacementBytes(const QString& text) const override;
     std::optional<TextMatch> find(const QByteArray& what, qsizetype start, qsizetype end,
