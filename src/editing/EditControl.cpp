@@ -85,7 +85,13 @@ EditControl::EditControl(QWidget* parent)
 
     connect(this, &QsciScintillaBase::SCN_SAVEPOINTLEFT, this, [this] { onSavePoint(false); });
     connect(this, &QsciScintillaBase::SCN_SAVEPOINTREACHED, this, [this] { onSavePoint(true); });
-    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { emit stateChanged(); });
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        // Text typed where the indicator did not reach (an empty document)
+        // is struck out too.
+        if (updated & SC_UPDATE_CONTENT)
+            applyStrikeOut();
+        emit stateChanged();
+    });
 }
 
 EditControl::~EditControl() = default;
@@ -247,6 +253,7 @@ DocHandle EditControl::exchangeDocument(DocHandle doc) {
     SendScintilla(SCI_SETDOCPOINTER, 0ul, doc);
     SendScintilla(SCI_RELEASEDOCUMENT, 0ul, doc);   // the view now holds it
     modified_ = SendScintilla(SCI_GETMODIFY) != 0;
+    applyStrikeOut();
     emit stateChanged();
     return old;
 }
@@ -353,7 +360,7 @@ void EditControl::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void EditControl::setEditorFont(const QString& family, double pointSize, bool bold, bool italic,
-                                bool underline) {
+                                bool underline, bool strikeOut) {
     const QByteArray name = family.toUtf8();
     SendScintilla(SCI_STYLESETFONT, static_cast<unsigned long>(STYLE_DEFAULT), name.constData());
     SendScintilla(SCI_STYLESETSIZEFRACTIONAL, static_cast<unsigned long>(STYLE_DEFAULT),
@@ -363,6 +370,29 @@ void EditControl::setEditorFont(const QString& family, double pointSize, bool bo
     SendScintilla(SCI_STYLESETUNDERLINE, static_cast<unsigned long>(STYLE_DEFAULT),
                   underline ? 1l : 0l);
     SendScintilla(SCI_STYLECLEARALL);
+    strikeOut_ = strikeOut;
+    SendScintilla(SCI_INDICSETSTYLE, static_cast<unsigned long>(kStrikeOutIndicator),
+                  static_cast<long>(INDIC_STRIKE));
+    SendScintilla(SCI_INDICSETFORE, static_cast<unsigned long>(kStrikeOutIndicator), textColour());
+    applyStrikeOut();
+}
+
+void EditControl::applyStrikeOut() {
+    const auto indicator = static_cast<unsigned long>(kStrikeOutIndicator);
+    const long len = static_cast<long>(length());
+    // A run of the indicator from 0 to the end means the whole text is struck.
+    const bool covered = len == 0 || (SendScintilla(SCI_INDICATORVALUEAT, indicator, 0l) != 0 &&
+                                      SendScintilla(SCI_INDICATOREND, indicator, 0l) >= len);
+    const bool clear = SendScintilla(SCI_INDICATOREND, indicator, 0l) == 0 ||
+                       (SendScintilla(SCI_INDICATORVALUEAT, indicator, 0l) == 0 &&
+                        SendScintilla(SCI_INDICATOREND, indicator, 0l) >= len);
+    if (strikeOut_ ? covered : clear)
+        return;
+    SendScintilla(SCI_SETINDICATORCURRENT, indicator);
+    if (strikeOut_)
+        SendScintilla(SCI_INDICATORFILLRANGE, 0ul, len);
+    else
+        SendScintilla(SCI_INDICATORCLEARRANGE, 0ul, len);
 }
 
 void EditControl::setColours(const QColor& text, const QColor& background) {
@@ -370,6 +400,7 @@ void EditControl::setColours(const QColor& text, const QColor& background) {
     SendScintilla(SCI_STYLESETBACK, static_cast<unsigned long>(STYLE_DEFAULT), background);
     SendScintilla(SCI_STYLECLEARALL);
     SendScintilla(SCI_SETCARETFORE, text);
+    SendScintilla(SCI_INDICSETFORE, static_cast<unsigned long>(kStrikeOutIndicator), text);
 }
 
 QColor EditControl::textColour() const {

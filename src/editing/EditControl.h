@@ -82,8 +82,11 @@ public:
     template <typename F> auto withDocumentText(DocHandle doc, F use) const;
     void markDocumentSaved(DocHandle doc);
 
+    // Scintilla's styles know no strikeout: it is drawn by an indicator that
+    // covers the whole shown text (kStrikeOutIndicator).
     void setEditorFont(const QString& family, double pointSize, bool bold, bool italic,
-                       bool underline);
+                       bool underline, bool strikeOut = false);
+    static constexpr int kStrikeOutIndicator = INDIC_CONTAINER;
     void setColours(const QColor& text, const QColor& background);
     QColor textColour() const;
     QColor backgroundColour() const;
@@ -114,9 +117,13 @@ private:
     void attachToCompanion(DocHandle doc) const;
     void detachFromCompanion() const;
     void onSavePoint(bool reached);
+    // Makes the strikeout indicator cover the shown text exactly when the
+    // font is struck out; cheap when nothing is to change.
+    void applyStrikeOut();
 
     QsciScintillaBase* companion_;   // hidden view that reaches parked documents
     bool modified_ = false;
+    bool strikeOut_ = false;
     EditInputHook* inputHook_ = nullptr;
 };
 
