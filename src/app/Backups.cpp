@@ -8,7 +8,6 @@
 #include "settings/EditorOptions.h"
 #include "app/FileCommands.h"
 #include "editing/EditControl.h"
-#include "editing/TextCodec.h"
 #include "platform/FileAttributes.h"
 #include "platform/TextFile.h"
 #include "util/FileNames.h"
@@ -24,6 +23,17 @@ const QString kReadOnlyBackup = QStringLiteral(
 bool isReadOnlyFile(const QString& path) {
     const AttributeQuery query = fileAttributes(path);
     return query.ok() && (query.bits & FileAttribute::ReadOnly);
+}
+
+// The backup's bytes as its file holds them, for a document of `document`'s
+// format. They are never converted between encodings: a Latin-1 document
+// whose backup happens to be valid UTF-8 must not have its bytes changed. The
+// reader took off a UTF-8 byte-order mark, which goes back in when the
+// document does not write one of its own.
+QByteArray backupBytes(const LoadedText& backup, const TextFormat& document) {
+    if (backup.format.bom && !document.bom)
+        return QByteArrayLiteral("\xEF\xBB\xBF") + backup.bytes;
+    return backup.bytes;
 }
 
 } // namespace
@@ -108,8 +118,9 @@ void BackupCommands::backupAllFiles() {
 void BackupCommands::removeBackupOf(const QString& name) {
     const QString backup = backupNameOf(name);
     // Only files are backups: a missing one, or a folder of that name, is
-    // passed over in silence.
-    if (!fileExists(backup) || isOwnFile(name, backup, "deleted"))
+    // passed over in silence. So is a read-only one, which Backup refuses to
+    // touch as well: deleting it would undo the user's protection.
+    if (!fileExists(backup) || isOwnFile(name, backup, "deleted") || isReadOnlyFile(backup))
         return;
     QFile file(backup);
     if (!file.remove())
@@ -141,8 +152,7 @@ void BackupCommands::replaceCurrentFile() {
             // commands that load it.
             const bool readOnly = edit_.isReadOnly();
             edit_.setReadOnlyFlag(false);
-            edit_.setTextBytes(convertText(loaded->bytes, loaded->format.encoding,
-                                           table_.shownFormat().encoding));
+            edit_.setTextBytes(backupBytes(*loaded, table_.shownFormat()));
             edit_.setReadOnlyFlag(readOnly);
             edit_.setSelStart(0);
             table_.SetModified(true);
@@ -159,11 +169,8 @@ void BackupCommands::replaceParked(int slot) {
     const std::optional<LoadedText> loaded = files_.ReadTextFile(backup);
     if (!loaded)
         return;
-    const DocHandle text = edit_.createDocument(
-        convertText(loaded->bytes, loaded->format.encoding, rec->format.encoding),
-        rec->format.encoding, rec->format.lineBreak);
-    edit_.releaseDocument(rec->Text);
-    rec->Text = text;
+    // In the document's own undo history, as for the shown document.
+    edit_.replaceDocumentText(rec->Text, backupBytes(*loaded, rec->format));
     rec->Modified = true;
     rec->SelStart = 0;
     rec->SelLength = 0;

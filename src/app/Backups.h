@@ -36,12 +36,15 @@ public:
     // Neither changes any document's modified state.
     void backupCurrentFile();
     void backupAllFiles();
-    // File > Unbackup: a missing backup is not reported.
+    // File > Unbackup: a missing backup is not reported, and a read-only one
+    // is left in place as silently.
     void unbackupCurrentFile();
     void unbackupAllFiles();
-    // File > Replace with Backup: the backup's text becomes the document's,
-    // which counts as modified (its file is untouched until saved); a missing
-    // backup is reported and the other documents are still done.
+    // File > Replace with Backup: the backup's bytes become the document's
+    // text unchanged, in the document's own format, as one step of its undo
+    // history; the document counts as modified (its file is untouched until
+    // saved). A missing backup is reported and the other documents are still
+    // done.
     void replaceCurrentFile();
     void replaceAllFiles();
 

@@ -100,7 +100,7 @@ public:
     TOrderForm& OrderForm();
 
     // The settings file (MainFormSettings.cpp).
-    void LoadSettings(const QStringList& arguments);
+    void LoadSettings(const QStringList& arguments, const QByteArray& content);
     void SaveSettings();
     // Processes the command line; returns the number of arguments.
     int processCommandLine(const QStringList& arguments);

@@ -22,6 +22,7 @@
 #include "settings/StoredSettings.h"
 #include "util/Colours.h"
 #include "util/ShortcutCodes.h"
+#include "util/WindowPlacement.h"
 
 namespace tw {
 
@@ -36,8 +37,15 @@ QByteArray bytes(const QString& text) { return text.toUtf8(); }
 
 void TMainForm::startUp(const QStringList& arguments) {
     stored_ = std::make_unique<StoredSettings>(firstRunSettings());
-    if (QFile::exists(settingsPath()))
-        LoadSettings(arguments);
+    QByteArray content;
+    QFile file(settingsPath());
+    if (file.open(QIODevice::ReadOnly))
+        content = file.readAll();
+    // A missing file, and one that holds no settings (empty, blank or
+    // unreadable), start as a first run: applying 45 zeros would hide every
+    // bar and write that back.
+    if (holdsSettings(content))
+        LoadSettings(arguments, content);
     else
         startFirstRun(arguments);
     // Typing goes to the text from the first key on.
@@ -45,11 +53,7 @@ void TMainForm::startUp(const QStringList& arguments) {
         edit_->setFocus();
 }
 
-void TMainForm::LoadSettings(const QStringList& arguments) {
-    QByteArray content;
-    QFile file(settingsPath());
-    if (file.open(QIODevice::ReadOnly))
-        content = file.readAll();   // an unreadable file reads as empty: every item 0
+void TMainForm::LoadSettings(const QStringList& arguments, const QByteArray& content) {
     *stored_ = readSettings(content);
     const StoredSettings& s = *stored_;
 
@@ -69,7 +73,7 @@ void TMainForm::LoadSettings(const QStringList& arguments) {
     loadStartupDocuments(arguments);
     EnableSwitchCommands();
 
-    options_.fontName = s.fontName.isEmpty() ? QStringLiteral("Courier New") : text(s.fontName);
+    options_.fontName = s.fontName.isEmpty() ? QStringLiteral("Courier New") : textFromStored(s.fontName);
     // A size no font has would leave the text invisible or unreadable.
     options_.fontSize = s.fontSize >= 1 && s.fontSize <= 400 ? s.fontSize : 10;
     options_.fontBold = fontStyleOn(s.fontBold);
@@ -93,7 +97,7 @@ void TMainForm::LoadSettings(const QStringList& arguments) {
         if (QAction* item = commands_.action(QString::fromLatin1(name)))
             item->setChecked(flagOn(value));
     SetWordWrap(flagOn(s.wordWrap));
-    if (s.insertMode == 1) {
+    if (flagOn(s.insertMode)) {
         SetInsertMode(true);
     } else {
         // The edit control switches to overwrite through its own key, and the
@@ -109,10 +113,10 @@ void TMainForm::LoadSettings(const QStringList& arguments) {
     options_.hintHidePause = s.hintHidePause;
     options_.MaxRecentFiles = s.maxRecentFiles;
     options_.BackupStyle = s.backupStyle;
-    options_.dialogs.defaultExt = text(s.defaultExtension);
-    options_.dialogs.filter = text(s.fileFilter);
-    options_.dialogs.saveDir = text(s.saveDialogFolder);
-    options_.dialogs.openDir = text(s.openDialogFolder);
+    options_.dialogs.defaultExt = textFromStored(s.defaultExtension);
+    options_.dialogs.filter = textFromStored(s.fileFilter);
+    options_.dialogs.saveDir = textFromStored(s.saveDialogFolder);
+    options_.dialogs.openDir = textFromStored(s.openDialogFolder);
     options_.ShowPathsSetting = flagOn(s.showPaths);
     SetClipboardMode(s.clipboardMode);
 
@@ -163,15 +167,17 @@ void TMainForm::restoreWindowPlacement(const StoredSettings& s) {
         setWindowState(Qt::WindowMaximized);
         return;
     }
-    const QRect stored(s.windowLeft, s.windowTop, s.windowWidth, s.windowHeight);
     // A placement that no screen shows, or too small to use, would leave the
-    // user without a window: it falls back to the designed centred window.
-    bool visible = false;
+    // user without a window: it falls back to the designed centred window. One
+    // larger than the screen is fitted to it (a window of 30000 by 30000 pixels
+    // would take gigabytes and seconds at every start).
+    QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens())
-        visible = visible || screen->availableGeometry().intersected(stored).width() >= 100;
-    if (stored.width() >= 200 && stored.height() >= 150 && visible) {
-        move(stored.topLeft());
-        resize(stored.size());
+        screens << screen->availableGeometry();
+    if (const std::optional<QRect> placed = fittedWindowPlacement(
+            s.windowLeft, s.windowTop, s.windowWidth, s.windowHeight, screens)) {
+        move(placed->topLeft());
+        resize(placed->size());
     } else {
         placeCentred();
     }
@@ -199,7 +205,7 @@ void TMainForm::SaveSettings() {
     s.tabSpaces = options_.TabSpaces;
     s.startupMode = options_.StartupMode;
     collectStartupDocuments();
-    s.fontName = bytes(options_.fontName);
+    s.fontName = storedFromText(options_.fontName, s.fontName);
     s.fontSize = options_.fontSize;
     s.fontBold = flagValue(options_.fontBold);
     s.fontItalic = flagValue(options_.fontItalic);
@@ -230,10 +236,10 @@ void TMainForm::SaveSettings() {
     s.hintHidePause = options_.hintHidePause;
     s.maxRecentFiles = options_.MaxRecentFiles;
     s.backupStyle = options_.BackupStyle;
-    s.defaultExtension = bytes(options_.dialogs.defaultExt);
-    s.fileFilter = bytes(options_.dialogs.filter);
-    s.saveDialogFolder = bytes(options_.dialogs.saveDir);
-    s.openDialogFolder = bytes(options_.dialogs.openDir);
+    s.defaultExtension = storedFromText(options_.dialogs.defaultExt, s.defaultExtension);
+    s.fileFilter = storedFromText(options_.dialogs.filter, s.fileFilter);
+    s.saveDialogFolder = storedFromText(options_.dialogs.saveDir, s.saveDialogFolder);
+    s.openDialogFolder = storedFromText(options_.dialogs.openDir, s.openDialogFolder);
     s.showPaths = flagValue(options_.ShowPathsSetting);
     s.clipboardMode = options_.ClipboardMode;
 

@@ -70,7 +70,7 @@ void TMainForm::ApplyKeystrokeMapping(int mapping) {
 
 void TMainForm::applyEditorFont() {
     edit_->setEditorFont(options_.fontName, options_.fontSize, options_.fontBold,
-                         options_.fontItalic, options_.fontUnderline);
+                         options_.fontItalic, options_.fontUnderline, options_.fontStrikeOut);
     ApplyColourScheme(options_.ColourScheme);
 }
 

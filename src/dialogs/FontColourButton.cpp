@@ -24,7 +24,7 @@ FontColourButton* FontColourButton::addTo(QFontDialog& dialog, const QColor& col
             effects = box;
     QWidget* host = effects ? static_cast<QWidget*>(effects) : &dialog;
     auto* button = new FontColourButton(colour, host);
-    auto* label = new QLabel(QStringLiteral("Colo&ur:"), host);
+    auto* label = new QLabel(QStringLiteral("Co&lour:"), host);
     label->setBuddy(button);
     auto* row = new QHBoxLayout;
     row->addWidget(label);

@@ -1,14 +1,24 @@
 #include "dialogs/QtPrintDialogs.h"
 
+#include <QDir>
 #include <QFontDialog>
+#include <QLineEdit>
 #include <QFontInfo>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include "dialogs/FontColourButton.h"
+#include "util/PathStyle.h"
 
 namespace tw {
+
+QString proposedPdfFile(const QString& documentName) {
+    const QString name = documentName.isEmpty() ? QStringLiteral("print") : documentName;
+    const QString folder = DirectoryPart(name).isEmpty() ? QDir::currentPath() + QLatin1Char('/')
+                                                         : QString();
+    return folder + name + QStringLiteral(".pdf");
+}
 
 bool QtPrintDialogs::print(QPrinter& printer, bool offerSelection) {
     QPrintDialog dialog(&printer, parent_);
@@ -16,6 +26,9 @@ bool QtPrintDialogs::print(QPrinter& printer, bool offerSelection) {
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, offerSelection);
+    // The file name box of Qt's dialog; the job title stays the document's name.
+    if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename")))
+        file->setText(proposedPdfFile(printer.docName()));
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -2,7 +2,6 @@
 
 #include "editing/EditControl.h"
 #include "editing/SystemClipboard.h"
-#include "editing/TextCodec.h"
 
 namespace tw {
 
@@ -77,10 +76,14 @@ bool ClipboardModes::paste() {
     if (edit_.isReadOnly())
         return false;
     const QString text = withLineBreaks(clipboard_.text(), lineBreakOf(edit_));
-    // A single-byte document that cannot hold a pasted character becomes
-    // UTF-8 first, so nothing arrives as a question mark.
-    edit_.replaceSelection(edit_.bytesFor(text));
-    edit_.scrollCaretIntoView();
+    // A clipboard without text (an image, say) pastes nothing: replacing the
+    // selection by the empty text would delete it.
+    if (!text.isEmpty()) {
+        // A single-byte document that cannot hold a pasted character becomes
+        // UTF-8 first, so nothing arrives as a question mark.
+        edit_.replaceSelection(edit_.bytesFor(text));
+        edit_.scrollCaretIntoView();
+    }
     if (list_.isEmpty() || acts(Dual))
         return false;
     clipboard_.setText(acts(Stack) ? list_.takeFirst() : list_.takeLast());

@@ -33,7 +33,10 @@ public:
     // Each returns true when the clipboard's content may have changed, so the
     // caller shows it again. A read-only document is neither cut from nor
     // pasted into, and then nothing happens at all: a paste that inserted
-    // nothing must not move the next text of the list onto the clipboard.
+    // nothing must not move the next text of the list onto the clipboard. A
+    // clipboard that holds no text pastes nothing and leaves the selection;
+    // the list still moves on, so a queue whose first paste meets an empty
+    // clipboard is not stuck.
     bool cut();
     bool copy();
     bool paste();

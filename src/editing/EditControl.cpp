@@ -108,7 +108,13 @@ EditControl::EditControl(QWidget* parent)
 
     connect(this, &QsciScintillaBase::SCN_SAVEPOINTLEFT, this, [this] { onSavePoint(false); });
     connect(this, &QsciScintillaBase::SCN_SAVEPOINTREACHED, this, [this] { onSavePoint(true); });
-    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { emit stateChanged(); });
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        // Text typed where the indicator did not reach (an empty document)
+        // is struck out too.
+        if (updated & SC_UPDATE_CONTENT)
+            applyStrikeOut();
+        emit stateChanged();
+    });
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int, int type, const char*, int, int, int, int, int, int token, int) {
                 if ((type & SC_MOD_CONTAINER) && token == kToUtf8Token)
@@ -329,6 +335,7 @@ DocHandle EditControl::exchangeDocument(DocHandle doc) {
     SendScintilla(SCI_SETDOCPOINTER, 0ul, doc);
     SendScintilla(SCI_RELEASEDOCUMENT, 0ul, doc);   // the view now holds it
     modified_ = SendScintilla(SCI_GETMODIFY) != 0;
+    applyStrikeOut();
     emit stateChanged();
     return old;
 }
@@ -350,6 +357,19 @@ DocHandle EditControl::createDocument(const QByteArray& bytes, TextEncoding enco
 void EditControl::releaseDocument(DocHandle doc) {
     if (doc)
         SendScintilla(SCI_RELEASEDOCUMENT, 0ul, doc);
+}
+
+void EditControl::replaceDocumentText(DocHandle doc, const QByteArray& bytes) {
+    attachToCompanion(doc);
+    const long readOnly = companion_->SendScintilla(SCI_GETREADONLY);
+    companion_->SendScintilla(SCI_SETREADONLY, 0ul);
+    companion_->SendScintilla(SCI_BEGINUNDOACTION);
+    companion_->SendScintilla(SCI_CLEARALL);
+    companion_->SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()),
+                              bytes.constData());
+    companion_->SendScintilla(SCI_ENDUNDOACTION);
+    companion_->SendScintilla(SCI_SETREADONLY, static_cast<unsigned long>(readOnly));
+    detachFromCompanion();
 }
 
 void EditControl::markDocumentSaved(DocHandle doc) {
@@ -441,7 +461,7 @@ void EditControl::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void EditControl::setEditorFont(const QString& family, double pointSize, bool bold, bool italic,
-                                bool underline) {
+                                bool underline, bool strikeOut) {
     const QByteArray name = family.toUtf8();
     SendScintilla(SCI_STYLESETFONT, static_cast<unsigned long>(STYLE_DEFAULT), name.constData());
     SendScintilla(SCI_STYLESETSIZEFRACTIONAL, static_cast<unsigned long>(STYLE_DEFAULT),
@@ -451,6 +471,29 @@ void EditControl::setEditorFont(const QString& family, double pointSize, bool bo
     SendScintilla(SCI_STYLESETUNDERLINE, static_cast<unsigned long>(STYLE_DEFAULT),
                   underline ? 1l : 0l);
     SendScintilla(SCI_STYLECLEARALL);
+    strikeOut_ = strikeOut;
+    SendScintilla(SCI_INDICSETSTYLE, static_cast<unsigned long>(kStrikeOutIndicator),
+                  static_cast<long>(INDIC_STRIKE));
+    SendScintilla(SCI_INDICSETFORE, static_cast<unsigned long>(kStrikeOutIndicator), textColour());
+    applyStrikeOut();
+}
+
+void EditControl::applyStrikeOut() {
+    const auto indicator = static_cast<unsigned long>(kStrikeOutIndicator);
+    const long len = static_cast<long>(length());
+    // A run of the indicator from 0 to the end means the whole text is struck.
+    const bool covered = len == 0 || (SendScintilla(SCI_INDICATORVALUEAT, indicator, 0l) != 0 &&
+                                      SendScintilla(SCI_INDICATOREND, indicator, 0l) >= len);
+    const bool clear = SendScintilla(SCI_INDICATOREND, indicator, 0l) == 0 ||
+                       (SendScintilla(SCI_INDICATORVALUEAT, indicator, 0l) == 0 &&
+                        SendScintilla(SCI_INDICATOREND, indicator, 0l) >= len);
+    if (strikeOut_ ? covered : clear)
+        return;
+    SendScintilla(SCI_SETINDICATORCURRENT, indicator);
+    if (strikeOut_)
+        SendScintilla(SCI_INDICATORFILLRANGE, 0ul, len);
+    else
+        SendScintilla(SCI_INDICATORCLEARRANGE, 0ul, len);
 }
 
 void EditControl::setColours(const QColor& text, const QColor& background) {
@@ -458,6 +501,7 @@ void EditControl::setColours(const QColor& text, const QColor& background) {
     SendScintilla(SCI_STYLESETBACK, static_cast<unsigned long>(STYLE_DEFAULT), background);
     SendScintilla(SCI_STYLECLEARALL);
     SendScintilla(SCI_SETCARETFORE, text);
+    SendScintilla(SCI_INDICSETFORE, static_cast<unsigned long>(kStrikeOutIndicator), text);
 }
 
 QColor EditControl::textColour() const {

@@ -91,14 +91,20 @@ public:
     DocHandle createDocument(const QByteArray& bytes, TextEncoding encoding,
                              const QByteArray& lineBreak);
     void releaseDocument(DocHandle doc);
+    // Replaces the whole text of a document that is not shown as one step of
+    // its undo history, also when the document is read-only.
+    void replaceDocumentText(DocHandle doc, const QByteArray& bytes);
     // Calls `use` with the text of a document that is not shown.
     template <typename F> auto withDocumentText(DocHandle doc, F use) const;
     void markDocumentSaved(DocHandle doc);
     // The encoding a document that is not shown holds its text in.
     TextEncoding documentEncoding(DocHandle doc) const;
 
+    // Scintilla's styles know no strikeout: it is drawn by an indicator that
+    // covers the whole shown text (kStrikeOutIndicator).
     void setEditorFont(const QString& family, double pointSize, bool bold, bool italic,
-                       bool underline);
+                       bool underline, bool strikeOut = false);
+    static constexpr int kStrikeOutIndicator = INDIC_CONTAINER;
     void setColours(const QColor& text, const QColor& background);
     QColor textColour() const;
     QColor backgroundColour() const;
@@ -133,9 +139,13 @@ private:
     void onSavePoint(bool reached);
     void holdAsUtf8();
     void onEncodingStep(bool undone);
+    // Makes the strikeout indicator cover the shown text exactly when the
+    // font is struck out; cheap when nothing is to change.
+    void applyStrikeOut();
 
     QsciScintillaBase* companion_;   // hidden view that reaches parked documents
     bool modified_ = false;
+    bool strikeOut_ = false;
     EditInputHook* inputHook_ = nullptr;
 };
 

@@ -98,6 +98,8 @@ void EditSearchText::select(qsizetype start, qsizetype length) {
     edit_.setSelection(start, length);
 }
 
+bool EditSearchText::isReadOnly() const { return edit_.isReadOnly(); }
+
 bool EditSearchText::replace(qsizetype start, qsizetype length, const QByteArray& bytes) {
     if (edit_.isReadOnly())
         return false;

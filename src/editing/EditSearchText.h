@@ -31,6 +31,7 @@ public:
     qsizetype selLength() const override;
     void select(qsizetype start, qsizetype length) override;
     bool replace(qsizetype start, qsizetype length, const QByteArray& bytes) override;
+    bool isReadOnly() const override;
     void beginChanges() override;
     void endChanges() override;
 

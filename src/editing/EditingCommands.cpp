@@ -21,12 +21,16 @@ void EditingCommands::SelectLineToCut() {
 }
 
 void EditingCommands::DeleteLine() {
+    if (edit_.isReadOnly())
+        return;
     SelectLineToCut();
     if (edit_.selLength() > 0)
         edit_.replaceSelection(QByteArray());
 }
 
 void EditingCommands::ChangeCase(CaseChange change) {
+    if (edit_.isReadOnly())
+        return;
     const QByteArray selected = edit_.selectedBytes();
     const QByteArray changed = changeCase(selected, change);
     if (changed != selected)

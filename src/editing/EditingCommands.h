@@ -21,7 +21,8 @@ public:
     // the text has none, so its text alone is selected.
     void SelectLineToCut();
     // Deletes the caret's line and its break, as Cut Line would take it,
-    // without touching the clipboard.
+    // without touching the clipboard. Like Change Case, Indent and Unindent it
+    // does nothing at all in a read-only document, which is never changed.
     void DeleteLine();
     // Replaces the selection by its text in the other case; the result is
     // not selected. A selection that the change leaves as it is stays

@@ -13,6 +13,19 @@ namespace {
 
 bool isControl(QChar c) { return c.category() == QChar::Other_Control; }
 
+// Eight character widths. In a monospaced font that is eight times the real
+// advance of its glyphs, so that a tab after any number of characters reaches
+// the next column of eight: the font's average width may differ from the
+// advance by a fraction of a unit, which adds up over a long line until the
+// slack of one unit is gone and the tab collapses. A proportional font has
+// no columns to keep; its average width serves.
+qreal tabStopOf(const QFontMetricsF& metrics) {
+    const qreal advance = metrics.horizontalAdvance(QLatin1Char('x'));
+    const bool monospaced = advance == metrics.horizontalAdvance(QLatin1Char('W')) &&
+                            advance == metrics.horizontalAdvance(QLatin1Char('i'));
+    return std::max<qreal>(8 * (monospaced ? advance : metrics.averageCharWidth()), 1);
+}
+
 QSizeF deviceSize(const QPainter& painter) {
     const QPaintDevice* device = painter.device();
     return device ? QSizeF(device->width(), device->height()) : QSizeF();
@@ -25,7 +38,7 @@ PageLayout::PageLayout(QPainter& painter, std::function<void()> startPage)
 
 PageLayout::PageLayout(QPainter& painter, QSizeF page, std::function<void()> startPage)
     : painter_(painter), metrics_(painter.font(), painter.device()), page_(page),
-      startPage_(std::move(startPage)) {}
+      startPage_(std::move(startPage)), tabStop_(tabStopOf(metrics_)) {}
 
 void PageLayout::write(QStringView text) {
     qsizetype start = 0;
@@ -79,8 +92,7 @@ void PageLayout::drawOnPage(const QString& head, qreal width) {
 }
 
 void PageLayout::tab() {
-    const qreal stop = std::max<qreal>(8 * metrics_.averageCharWidth(), 1);
-    const qreal next = (std::floor((x_ + 1) / stop) + 1) * stop;
+    const qreal next = (std::floor((x_ + 1) / tabStop_) + 1) * tabStop_;
     if (next > page_.width())
         endLine();
     else

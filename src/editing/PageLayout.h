@@ -5,8 +5,9 @@
 //
 // - Characters gather into a run until a control character comes. LF ends the
 //   line, CR only ends the run (so CR LF ends one line), FF ends the page, and
-//   a tab moves x to the next multiple of eight average character widths that
-//   is greater than x + 1 (a tab past the page width ends the line).
+//   a tab moves x to the next multiple of eight character widths that is
+//   greater than x + 1 (a tab past the page width ends the line). The width is
+//   the glyphs' real advance in a monospaced font, the average width otherwise.
 // - A run that does not fit from x is cut between characters: its longest
 //   fitting head is drawn and the rest goes on at the start of the next line.
 // - A line is as high as its tallest run plus 2; a line without runs is one
@@ -56,6 +57,7 @@ private:
     QFontMetricsF metrics_;
     QSizeF page_;
     std::function<void()> startPage_;
+    qreal tabStop_;
     QString run_;
     qreal x_ = 0;
     qreal y_ = 0;

@@ -8,6 +8,9 @@ namespace tw {
 
 namespace {
 
+const QString kReadOnlyRefusal =
+    QStringLiteral("This document is Read Only: no text is replaced in it.");
+
 // Where a noted selection lies after [match) became `inserted` bytes: a
 // selection goes on covering the same text, grown or shrunk by what was
 // replaced inside it, and moves with replacements before it.
@@ -88,21 +91,37 @@ bool SearchEngine::SearchAgain(const QString& findEditText) {
 
 void SearchEngine::Replace(const ReplaceRequest& request) {
     bool found = false;
+    bool refused = false;    // the read-only refusal was shown
+    bool searched = false;   // a document that can change was searched
     const int docCount = host_.DocCount();
     int remaining = request.allFiles ? docCount : 1;
     while (remaining > 0) {
         SearchableText& text = host_.shownText();
         Noted noted{text.selStart(), text.selLength()};
-        if (replaceInShownDocument(request, noted, found) == Outcome::Cancelled) {
-            text.select(noted.start, noted.length);
-            // Back to the document the command started in.
-            if (request.allFiles && remaining < docCount)
-                for (int i = 0; i < remaining; ++i)
-                    host_.ViewNext();
-            searchText_.clear();
-            return;
+        // A read-only document is never changed, so it is not searched: its
+        // questions would replace nothing. The user hears of it once; alone,
+        // it ends the command, among all files the others are still done.
+        if (text.isReadOnly()) {
+            if (!refused)
+                prompts_.message(kReadOnlyRefusal, MessageType::Warning);
+            refused = true;
+            if (!request.allFiles) {
+                searchText_.clear();
+                return;
+            }
+        } else {
+            searched = true;
+            if (replaceInShownDocument(request, noted, found) == Outcome::Cancelled) {
+                text.select(noted.start, noted.length);
+                // Back to the document the command started in.
+                if (request.allFiles && remaining < docCount)
+                    for (int i = 0; i < remaining; ++i)
+                        host_.ViewNext();
+                searchText_.clear();
+                return;
+            }
         }
-        if (remaining == 1 && request.replaceAll)
+        if (remaining == 1 && request.replaceAll && searched)
             ReportSearchEnd(found);
         text.select(noted.start, noted.length);
         --remaining;

@@ -46,7 +46,9 @@ public:
     // Search Again with the Find dialog's current text. False, with nothing
     // done, when no search is pending: the caller shows the Find dialog.
     bool SearchAgain(const QString& findEditText);
-    // The Replace dialog's OK.
+    // The Replace dialog's OK. A read-only document asks nothing and changes
+    // nothing: the refusal is shown once, and the command ends there unless
+    // it walks all files, which then go on with the other documents.
     void Replace(const ReplaceRequest& request);
 
 private:

@@ -15,6 +15,8 @@ public:
     virtual ~SearchableText() = default;
 
     virtual qsizetype length() const = 0;
+    // A read-only text refuses every change.
+    virtual bool isReadOnly() const = 0;
     // The bytes that stand for `text` in this text's encoding; nothing when
     // the encoding cannot hold it (such a text is found nowhere).
     virtual std::optional<QByteArray> searchBytes(const QString& text) const = 0;

@@ -261,6 +261,16 @@ QByteArray writeSettings(const StoredSettings& s) {
     return out.take();
 }
 
+bool holdsSettings(const QByteArray& bytes) {
+    for (const char c : bytes) {
+        if (c == '\x1a')
+            return false;
+        if (static_cast<unsigned char>(c) > 32)
+            return true;
+    }
+    return false;
+}
+
 StoredSettings firstRunSettings() {
     StoredSettings s;
     s.confirmPrompts = 1;

@@ -22,6 +22,11 @@ StoredSettings readSettings(const QByteArray& bytes);
 // inside a text would break the file's line structure, so each becomes '?'.
 QByteArray writeSettings(const StoredSettings& settings);
 
+// False for a file that holds no settings at all: nothing but blanks and line
+// ends before its end (or its Ctrl+Z). Such a file, an empty one among them,
+// is read as a missing one rather than as 45 items of 0.
+bool holdsSettings(const QByteArray& bytes);
+
 // The values used when the file is missing. The window's first-run placement
 // (centred, designed size) is not a stored value: its geometry fields are 0.
 StoredSettings firstRunSettings();

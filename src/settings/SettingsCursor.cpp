@@ -20,6 +20,7 @@ SettingsCursor::SettingsCursor(const QByteArray& bytes)
     : data_(bytes.constData()), end_(bytes.size()) {
     if (const void* stop = std::memchr(data_, kEndOfFile, static_cast<size_t>(end_)))
         end_ = static_cast<const char*>(stop) - data_;
+    lineEnd_ = std::memchr(data_, kCr, static_cast<size_t>(end_)) ? kCr : kLf;
 }
 
 int SettingsCursor::parseNumber(const char* run, qsizetype length) {
@@ -65,17 +66,17 @@ QByteArray SettingsCursor::readText() {
     if (atEnd())
         return {};
     const qsizetype start = pos_;
-    const void* cr = std::memchr(data_ + pos_, kCr, static_cast<size_t>(end_ - pos_));
-    pos_ = cr ? static_cast<const char*>(cr) - data_ : end_;
+    const void* eol = std::memchr(data_ + pos_, lineEnd_, static_cast<size_t>(end_ - pos_));
+    pos_ = eol ? static_cast<const char*>(eol) - data_ : end_;
     QByteArray text(data_ + start, pos_ - start);
     skipLineEnd();
     return text;
 }
 
 void SettingsCursor::skipLineEnd() {
-    if (pos_ < end_ && data_[pos_] == kCr) {
+    if (pos_ < end_ && data_[pos_] == lineEnd_) {
         ++pos_;
-        if (pos_ < end_ && data_[pos_] == kLf)
+        if (lineEnd_ == kCr && pos_ < end_ && data_[pos_] == kLf)
             ++pos_;
     }
 }
@@ -83,8 +84,8 @@ void SettingsCursor::skipLineEnd() {
 void SettingsCursor::skipRestOfLine() {
     if (atEnd())
         return;
-    const void* cr = std::memchr(data_ + pos_, kCr, static_cast<size_t>(end_ - pos_));
-    pos_ = cr ? static_cast<const char*>(cr) - data_ : end_;
+    const void* eol = std::memchr(data_ + pos_, lineEnd_, static_cast<size_t>(end_ - pos_));
+    pos_ = eol ? static_cast<const char*>(eol) - data_ : end_;
     skipLineEnd();
 }
 

@@ -2,7 +2,9 @@
 // Reads the items of the settings file one after another by its reading
 // rules: a line ends at CR, and an LF right after a CR belongs to that line
 // end; a Ctrl+Z byte (26) ends the file; past the end a number reads 0 and a
-// text reads empty. Every read that starts before the end consumes at least
+// text reads empty. A file without any CR (saved with LF line ends by another
+// editor) has its lines end at LF instead, or its first text would swallow
+// every later item. Every read that starts before the end consumes at least
 // one byte, so a loop that stops at atEnd() runs at most once per byte.
 #include <QByteArray>
 
@@ -22,7 +24,7 @@ public:
     int readNumber();
     // A number used as a list count: a negative count is an empty list.
     int readCount();
-    // Everything up to the next CR, then the line end.
+    // Everything up to the next line end, then the line end.
     QByteArray readText();
 
     // The number a run of bytes above code 32 stands for, 0 when malformed.
@@ -35,6 +37,7 @@ private:
     const char* data_;
     qsizetype pos_ = 0;
     qsizetype end_;
+    char lineEnd_;   // CR, or LF in a file that holds no CR
 };
 
 } // namespace tw

@@ -34,6 +34,15 @@ inline bool fontStyleOn(int stored) { return stored == 1; }
 // The value a flag is written as.
 inline int flagValue(bool on) { return on ? 1 : 0; }
 
+// A text item as the window uses it. The file holds bytes, read as UTF-8.
+inline QString textFromStored(const QByteArray& stored) { return QString::fromUtf8(stored); }
+// The bytes a text item is written as. Bytes that are not UTF-8 (a Latin-1
+// font name or folder) have no string that gives them back, so a text the run
+// left as it was read is written as the very bytes it was read from.
+inline QByteArray storedFromText(const QString& text, const QByteArray& asRead) {
+    return textFromStored(asRead) == text ? asRead : text.toUtf8();
+}
+
 // One executable-extension record (item 5), five lines.
 struct StoredExecRecord {
     QByteArray sourceExtensions;

@@ -25,6 +25,9 @@ void prepareDialog(QFileDialog& dialog, const FileDialogRequest& request) {
     if (!request.title.isEmpty())
         dialog.setWindowTitle(request.title);
     const QStringList filters = qtNameFilters(request.filter);
+    // Each filter shows its own text only ("Text Files (txt)"), which already
+    // names its patterns; Qt would add them again.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
@@ -57,11 +60,11 @@ QStringList qtNameFilters(const QString& filter) {
         for (QString& pattern : patterns)
             if (pattern.trimmed() == QLatin1String("*.*"))
                 pattern = QStringLiteral("*");
+        // A filter without a name shows its patterns instead, not a blank.
+        const QString name = fields[i].trimmed().isEmpty() ? fields[i + 1] : fields[i];
         // The dialog collapses runs of blanks in names: the same here, so the
         // preset filter is found again.
-        result << QStringLiteral("%1 (%2)")
-                      .arg(fields[i], patterns.join(QLatin1Char(' ')))
-                      .simplified();
+        result << QStringLiteral("%1 (%2)").arg(name, patterns.join(QLatin1Char(' '))).simplified();
     }
     if (result.isEmpty())
         result << QStringLiteral("Any File (*)");

@@ -109,23 +109,31 @@ private slots:
         QVERIFY(!QFile::exists(fx.path("c.bak")));
     }
 
-    void unbackupDeletesBackupsAndIsSilentAboutMissingOnes() {
+    void unbackupDeletesBackupsAndIsSilentAboutMissingAndReadOnlyOnes() {
         MainWindowFixture fx;
         const QString a = fx.writeFile("a.txt", "a\n");
         const QString b = fx.writeFile("b.txt", "b\n");
         const QString c = fx.writeFile("c.txt", "c\n");
+        const QString d = fx.writeFile("d.txt", "d\n");
         fx.writeFile("a.bak", "A");
         fx.writeFile("c.bak", "C");
-        fx.start({a, b, c});
+        // Read-only backups, which Backup refuses to touch, are kept too.
+        for (const char* locked : {"b.bak", "d.bak"})
+            QVERIFY(QFile::setPermissions(fx.writeFile(locked, "kept"), kReadOnly));
+        fx.start({a, b, c, d});
         fx.run("FileUnbackupCurrentFileMnu");
         QVERIFY(!QFile::exists(fx.path("a.bak")));
         QVERIFY(QFile::exists(fx.path("c.bak")));
+        fx.run("FileUnbackupCurrentFileMnu");
+        fx.run("ViewNextMnu");
+        QCOMPARE(fx.currentFileName(), b);
         fx.run("FileUnbackupCurrentFileMnu");
         fx.run("FileUnbackupAllFilesMenu");
         QVERIFY(!QFile::exists(fx.path("c.bak")));
         QVERIFY(fx.prompts.shown().isEmpty());
         QCOMPARE(QDir(fx.path(QString())).entryList(QDir::Files),
-                 (QStringList{"a.txt", "b.txt", "c.txt"}));
+                 (QStringList{"a.txt", "b.bak", "b.txt", "c.txt", "d.bak", "d.txt"}));
+        QCOMPARE(MainWindowFixture::readFile(fx.path("d.bak")), QByteArray("kept"));
     }
 
     void aDocumentThatWouldBeItsOwnBackupIsNeverOverwrittenOrDeleted() {
@@ -190,6 +198,44 @@ private slots:
         QVERIFY(fx.form().Edit()->isModified());
         fx.run("FileSaveMnu");
         QCOMPARE(MainWindowFixture::readFile(c), QByteArray("backup\r\nof c\r\n"));
+    }
+
+    // The backup's bytes go into the document as they are, whatever the
+    // encodings of document and backup, and a Save writes exactly them; the
+    // replacement is one step of the document's undo history, parked or not.
+    void replaceWithBackupKeepsTheBackupsBytes_data() {
+        QTest::addColumn<QByteArray>("document");
+        QTest::addColumn<QByteArray>("backup");
+        QTest::newRow("Latin-1 document, backup valid UTF-8")
+            << QByteArray("caf\xe9\n") << QByteArray("\xc3\xa9t\xc3\xa9\n");
+        QTest::newRow("UTF-8 document, Latin-1 backup")
+            << QByteArray("\xc3\xa9t\xc3\xa9\n") << QByteArray("caf\xe9 cr\xe8me\n");
+        QTest::newRow("Latin-1 document, backup with a byte-order mark")
+            << QByteArray("\xef\xbb\xbf\xff\n") << QByteArray("\xef\xbb\xbfplain\n");
+        QTest::newRow("CR LF breaks and a NUL byte")
+            << QByteArray("a\r\nb\r\n") << QByteArray("c\r\n\0d\r\n", 7);
+    }
+    void replaceWithBackupKeepsTheBackupsBytes() {
+        QFETCH(QByteArray, document);
+        QFETCH(QByteArray, backup);
+        for (const bool parked : {false, true}) {
+            MainWindowFixture fx;
+            const QString doc = fx.writeFile("doc.txt", document);
+            const QString other = fx.writeFile("other.txt", "other\n");
+            fx.writeFile("doc.bak", backup);
+            fx.start(parked ? QStringList{other, doc} : QStringList{doc});
+            fx.run(parked ? "FileReplaceAllFilesMnu" : "FileReplaceCurrentFileMnu");
+            if (parked)
+                fx.run("ViewNextMnu");
+            QCOMPARE(fx.currentFileName(), doc);
+            QVERIFY(fx.form().Edit()->isModified());
+            fx.run("FileSaveMnu");
+            QCOMPARE(MainWindowFixture::readFile(doc), backup);
+
+            fx.form().Edit()->undo();
+            fx.run("FileSaveMnu");
+            QCOMPARE(MainWindowFixture::readFile(doc), document);
+        }
     }
 
     void replaceWithBackupWorksWith255DocumentsOpen() {

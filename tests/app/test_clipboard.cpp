@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QImage>
+#include <functional>
 #include <QMimeData>
 
 #include "editing/EditControl.h"
@@ -120,6 +122,44 @@ private slots:
         fx.run("EditPasteMnu");
         fx.run("EditPasteMnu");
         QCOMPARE(fx.shownText(), QByteArray("twoXone\r\n"));
+    }
+
+    // An image (or any clipboard without text) pastes nothing, by every way
+    // of pasting: the selection stays, the document stays unmodified, and in
+    // Queue mode the next collected text still comes up.
+    void aClipboardWithoutTextPastesNothingAndKeepsTheSelection() {
+        MainWindowFixture fx;
+        const QString name = fx.writeFile("keep.txt", "keep this\n");
+        TMainForm& form = fx.start({name});
+        EditControl* edit = form.Edit();
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        const std::function<void()> pastes[] = {
+            [&] { fx.run("EditPasteMnu"); }, [&] { fx.run("PasteSpdBtn"); },
+            [&] { QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier); },
+            [&] { QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier); }};
+        for (const auto& paste : pastes) {
+            desktop()->setImage(image);
+            edit->setSelection(0, 4);
+            paste();
+            QCOMPARE(fx.shownText(), QByteArray("keep this"));
+            QCOMPARE(edit->selStart(), qsizetype(0));
+            QCOMPARE(edit->selLength(), qsizetype(4));
+            QVERIFY(!edit->isModified());
+        }
+        fx.run("FileSaveMnu");
+        QCOMPARE(MainWindowFixture::readFile(name), QByteArray("keep this\n"));
+
+        fx.run("ClipboardQueueMnu");
+        edit->setSelection(5, 4);
+        fx.run("EditCopyMnu");
+        desktop()->setImage(image);
+        edit->setSelection(0, 4);
+        fx.run("EditPasteMnu");
+        QCOMPARE(edit->selLength(), qsizetype(4));
+        QCOMPARE(desktop()->text(), QString("this"));
+        fx.run("EditPasteMnu");
+        QCOMPARE(fx.shownText(), QByteArray("this this"));
     }
 
     void f4LeavesThePlainText() {

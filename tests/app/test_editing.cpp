@@ -137,6 +137,24 @@ private slots:
         QCOMPARE(w.text(), QByteArray("one\n two\nthree"));
     }
 
+    // A read-only document is never changed by an editing command, and the
+    // commands that refuse leave its selection as it was.
+    void editingCommandsLeaveAReadOnlyDocumentAlone() {
+        Window w("one two\nthree");
+        w.form().SetReadOnly(true);
+        for (const char* command : {"EditDeleteLineMnu", "EditChangeCaseUpperMnu",
+                                    "EditChangeCaseLowerMnu", "EditChangeCaseTitleMnu",
+                                    "EditIndentBlockMnu", "EditUnindentBlockMnu"}) {
+            w.edit->setSelection(4, 3);
+            w.fx.run(command);
+            QCOMPARE(w.text(), QByteArray("one two\nthree"));
+            QCOMPARE(w.edit->selStart(), qsizetype(4));
+            QCOMPARE(w.edit->selLength(), qsizetype(3));
+            QVERIFY2(!w.edit->isModified(), command);
+        }
+        QCOMPARE(w.panel(1), "");
+    }
+
     void titleCase() {
         Window w("the QUICK brown\nx-ray");
         w.edit->setSelection(0, 15);

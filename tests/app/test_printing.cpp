@@ -196,6 +196,46 @@ private slots:
         QCOMPARE(form.panelText(1), QString());
     }
 
+    // Strikeout, which Scintilla's styles lack, is shown over the whole text:
+    // typed text, every document shown later, and off again with the style.
+    void aStruckOutFontStrikesOutEveryShownText() {
+        PrintFixture fx;
+        TMainForm& form = fx.open();
+        form.show();   // the indicator follows the text as it is drawn
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        EditControl& edit = *form.Edit();
+        auto struck = [&edit] {
+            QCoreApplication::processEvents();
+            const auto indicator = static_cast<unsigned long>(EditControl::kStrikeOutIndicator);
+            QList<qsizetype> positions;   // the positions not struck out
+            for (qsizetype pos = 0; pos < edit.length(); ++pos)
+                if (!edit.SendScintilla(EditControl::SCI_INDICATORVALUEAT, indicator, long(pos)))
+                    positions << pos;
+            return positions.isEmpty() && edit.length() > 0;
+        };
+        QVERIFY(!struck());
+        QFont chosen(QStringLiteral("Liberation Mono"), 12);
+        chosen.setStrikeOut(true);
+        fx.dialogs.chooseFont(chosen, form.Edit()->textColour());
+        fx.run("OptionsFontMnu");
+        QVERIFY(struck());
+        QVERIFY(!edit.isModified());
+        edit.setSelStart(edit.length());
+        QTest::keyClicks(&edit, "more");
+        QVERIFY(struck());
+        fx.run("FileNewMnu");
+        QTest::keyClicks(&edit, "new");
+        QVERIFY(struck());
+        fx.run("ViewPreviousMnu");
+        QVERIFY(struck());
+        fx.dialogs.chooseFont(QFont(QStringLiteral("Liberation Mono"), 12), edit.textColour());
+        fx.run("OptionsFontMnu");
+        QCOMPARE(edit.SendScintilla(EditControl::SCI_INDICATORVALUEAT,
+                                    static_cast<unsigned long>(EditControl::kStrikeOutIndicator), 0l),
+                 0l);
+        fx.discardAll();
+    }
+
     void theSameColourKeepsTheSchemeAndAModifiedDocumentStaysModified() {
         PrintFixture fx;
         TMainForm& form = fx.open();

@@ -223,6 +223,27 @@ private slots:
         QCOMPARE(fx.shownText(), QByteArray("caf\xc3\xa9 price: EUR 5"));
     }
 
+    void replaceInAReadOnlyDocumentIsRefusedOnceAndAsksNothing() {
+        MainWindowFixture fx;
+        const QString name = fx.writeFile("a.txt", "a banana\n");
+        fx.start({name});
+        fx.form().SetReadOnly(true);
+        fx.form().Edit()->setSelection(2, 3);
+        QVERIFY(runWithDialog(fx, "SearchReplaceMnu", "TReplaceForm", [](QDialog& d) {
+            type(d, "FindEdit", QStringLiteral("a"));
+            type(d, "ReplaceEdit", QStringLiteral("aa"));
+            tick(d, "SelectedCB", false);
+            tick(d, "PromptCB", true);
+        }));
+        QCOMPARE(fx.prompts.texts(),
+                 QStringList{QStringLiteral("This document is Read Only: no text is replaced in it.")});
+        QCOMPARE(fx.prompts.shown().first().type, MessageType::Warning);
+        QCOMPARE(fx.shownText(), QByteArray("a banana"));
+        QCOMPARE(selectedText(fx), QStringLiteral("ban"));
+        QVERIFY(!fx.form().Edit()->isModified());
+        QVERIFY(fx.prompts.unexpected().isEmpty());
+    }
+
     void allFilesVisitsEveryDocumentAndComesBackToTheFirst() {
         MainWindowFixture fx;
         fx.start({fx.writeFile("a.txt", "one x\n"), fx.writeFile("b.txt", "two\n"),

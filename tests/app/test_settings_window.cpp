@@ -85,8 +85,12 @@ private slots:
         s.colourScheme = 1;
         s.customText = 0x123456;
         s.customBackground = 0x654321;
-        s.defaultExtension = "cpp";
-        s.saveDialogFolder = fx.path(QString()).toUtf8();
+        // Texts that are not UTF-8 come back as they were, byte for byte.
+        s.fontName = "Caf\xe9 Mono";
+        s.defaultExtension = "c\xe9";
+        s.fileFilter = "Fichiers \xe9crits|*.txt|Any File|*.*";
+        s.saveDialogFolder = fx.path(QString()).toUtf8() + "d\xe9j\xe0";
+        s.openDialogFolder = "/home/\xe9l\xe8ve";
         s.documents = {{fx.writeFile("one.c", "int one;\n").toUtf8(), 0, 1, 2},
                        {fx.writeFile("two.c", "int two;\n").toUtf8(), 1, 3, 0}};
         s.shownTab = 1;
@@ -190,6 +194,18 @@ private slots:
         QCOMPARE(readSettings(written).windowState, 2);
         QCOMPARE(readSettings(written).windowWidth, 0);   // no geometry lines
 
+        // A size larger than the screen comes back fitted to it, and is
+        // written back fitted, so no later start pays for it.
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        s.windowState = 0;
+        s.windowWidth = 30000;
+        s.windowHeight = 30000;
+        writeIni(fx, s);
+        QCOMPARE(fx.start().size(), screen.size());
+        QVERIFY(fx.form().close());
+        const StoredSettings fitted = readSettings(MainWindowFixture::readFile(ini(fx)));
+        QCOMPARE(QSize(fitted.windowWidth, fitted.windowHeight), screen.size());
+
         // Off every screen, or with no size: the window comes back where the
         // user can see it.
         for (const QRect& bad : {QRect(-30000, -30000, 600, 400), QRect(10, 10, 0, 0)}) {
@@ -237,19 +253,33 @@ private slots:
         fx.discardAll();
     }
 
-    void insertModeZeroStartsInOverwrite() {
+    void insertModeFromTheFile_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<bool>("insert");
+        QTest::newRow("0: overwrite") << 0 << false;
+        QTest::newRow("1: insert") << 1 << true;
+        QTest::newRow("2: any other value is on") << 2 << true;
+        QTest::newRow("-1") << -1 << true;
+    }
+    void insertModeFromTheFile() {
+        QFETCH(int, stored);
+        QFETCH(bool, insert);
         MainWindowFixture fx;
         StoredSettings s = typical();
-        s.insertMode = 0;
+        s.insertMode = stored;
         s.documents = {{fx.writeFile("a.txt", "abc\n").toUtf8(), 0, 0, 0}};
         writeIni(fx, s);
         TMainForm& form = fx.start();
-        QCOMPARE(form.panelText(2), QStringLiteral("Overwrite"));
-        QVERIFY(!form.options().InsertMode);
-        QCOMPARE(form.Edit()->SendScintilla(EditControl::SCI_GETOVERTYPE), 1l);
-        QTest::keyClick(form.Edit(), Qt::Key_Insert);
-        QCOMPARE(form.panelText(2), QStringLiteral("Insert"));
-        QCOMPARE(form.Edit()->SendScintilla(EditControl::SCI_GETOVERTYPE), 0l);
+        QCOMPARE(form.panelText(2), insert ? QStringLiteral("Insert") : QStringLiteral("Overwrite"));
+        QCOMPARE(form.options().InsertMode, insert);
+        QCOMPARE(form.Edit()->SendScintilla(EditControl::SCI_GETOVERTYPE), insert ? 0l : 1l);
+        QVERIFY(form.close());
+        QCOMPARE(readSettings(MainWindowFixture::readFile(ini(fx))).insertMode, insert ? 1 : 0);
+
+        fx.start();
+        QTest::keyClick(fx.form().Edit(), Qt::Key_Insert);
+        QCOMPARE(fx.form().panelText(2), insert ? QStringLiteral("Overwrite") : QStringLiteral("Insert"));
+        QCOMPARE(fx.form().Edit()->SendScintilla(EditControl::SCI_GETOVERTYPE), insert ? 1l : 0l);
     }
 
     void keystrokeMappingOneFromTheFile() {
@@ -276,6 +306,46 @@ private slots:
         QCOMPARE(written.fileFilter, kFirstRunFilter.toUtf8());
         for (const StoredDocument& doc : written.documents)
             QVERIFY(doc.fileName != ini(fx).toUtf8());
+    }
+
+    void aFileWithoutSettingsIsAFirstRunAndOneWithLfLineEndsIsRead() {
+        for (const QByteArray& empty : {QByteArray(), QByteArray("\r\n \r\n\t\n"),
+                                        QByteArray("\n\x1a\x31")}) {
+            MainWindowFixture fx;
+            QVERIFY(fx.start().close());   // no file: a first run
+            const QByteArray firstRunFile = MainWindowFixture::readFile(ini(fx));
+            QFile file(ini(fx));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(empty);
+            file.close();
+            TMainForm& form = fx.start();
+            QCOMPARE(fx.currentFileName(), fx.programDir() + "readme.txt");
+            for (const char* bar : {"ViewToolBarMnu", "ViewStatusBarMnu", "ViewTabsMnu"})
+                QVERIFY2(item(fx, bar)->isChecked(), bar);
+            QVERIFY(form.options().InsertMode && form.options().AutoIndent);
+            QVERIFY(form.close());
+            QCOMPARE(MainWindowFixture::readFile(ini(fx)), firstRunFile);
+        }
+
+        // Another editor saved the file with LF line ends: it is read as it
+        // was written, and written back with CR LF.
+        MainWindowFixture fx;
+        StoredSettings s = typical();
+        s.viewToolBar = 0;
+        s.fontName = "DejaVu Sans Mono";
+        s.tabSpaces = 6;
+        const QByteArray crlf = writeSettings(s);
+        QFile file(ini(fx));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(crlf).replace("\r\n", "\n"));
+        file.close();
+        TMainForm& form = fx.start();
+        QCOMPARE(form.options().fontName, QStringLiteral("DejaVu Sans Mono"));
+        QCOMPARE(form.options().TabSpaces, 6);
+        QVERIFY(!item(fx, "ViewToolBarMnu")->isChecked());
+        QVERIFY(item(fx, "ViewStatusBarMnu")->isChecked());
+        QVERIFY(form.close());
+        QCOMPARE(MainWindowFixture::readFile(ini(fx)), crlf);
     }
 
     void damagedFilesStartTheEditor() {

@@ -4,6 +4,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include "dialogs/FontColourButton.h"
 #include "dialogs/QtPrintDialogs.h"
@@ -58,6 +63,56 @@ private slots:
 
         whenShown<QFontDialog>([](QFontDialog* dialog) { dialog->reject(); });
         QVERIFY(!dialogs.font({initial, Qt::black}));
+    }
+
+    // Every control of the font dialog that has a mnemonic has its own: the
+    // colour row added to Qt's dialog must not take one of Qt's letters.
+    void theFontDialogsMnemonicsAreUnique() {
+        QWidget window;
+        QtPrintDialogs dialogs(&window);
+        QStringList taken;
+        whenShown<QFontDialog>([&taken](QFontDialog* dialog) {
+            QStringList texts;
+            for (QLabel* label : dialog->findChildren<QLabel*>())
+                texts << label->text();
+            for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+                texts << button->text();
+            for (QGroupBox* box : dialog->findChildren<QGroupBox*>())
+                texts << box->title();
+            for (const QString& text : texts)
+                if (const QKeySequence key = QKeySequence::mnemonic(text); !key.isEmpty())
+                    taken << key.toString() + " " + text;
+            dialog->reject();
+        });
+        dialogs.font({QFont(QStringLiteral("Courier New"), 10), Qt::black});
+        QVERIFY(taken.size() >= 6);
+        QStringList keys;
+        for (const QString& entry : taken)
+            keys << entry.section(' ', 0, 0);
+        keys.removeDuplicates();
+        QVERIFY2(keys.size() == taken.size(), qPrintable(taken.join(", ")));
+    }
+
+    // Printing to a file proposes the document's own folder and name with
+    // ".pdf", a file that can be written; the job keeps the document's name.
+    void printingToAFileProposesAPdfBesideTheDocument() {
+        QCOMPARE(proposedPdfFile("/home/ann/src/notes.txt"), QString("/home/ann/src/notes.txt.pdf"));
+        QCOMPARE(proposedPdfFile("/home/ann/manual.pdf"), QString("/home/ann/manual.pdf.pdf"));
+        QCOMPARE(proposedPdfFile("Untitled3"), QDir::currentPath() + "/Untitled3.pdf");
+
+        QWidget window;
+        QtPrintDialogs dialogs(&window);
+        QPrinter printer(QPrinter::HighResolution);
+        const QString document = QDir::currentPath() + "/notes.txt";
+        printer.setDocName(document);
+        QString proposed;
+        whenShown<QPrintDialog>([&proposed](QPrintDialog* dialog) {
+            proposed = dialog->findChild<QLineEdit*>("filename")->text();
+            dialog->reject();
+        });
+        QVERIFY(!dialogs.print(printer, false));
+        QCOMPARE(proposed, document + ".pdf");
+        QCOMPARE(printer.docName(), document);
     }
 };
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "editing/PlainSearchText.h"
+#include "support/PlainSearchText.h"
 #include "editing/SearchEngine.h"
 
 namespace tw::test {

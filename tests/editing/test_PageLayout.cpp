@@ -22,20 +22,20 @@ struct PrintedPdf {
     int pages = 0;
 };
 
-QFont monospaceFont() {
-    QFont font(QStringLiteral("Courier New"), 10);
+QFont monospaceFont(int points = 10) {
+    QFont font(QStringLiteral("Courier New"), points);
     font.setStyleHint(QFont::TypeWriter);
     return font;
 }
 
 PrintedPdf printPdf(const QString& file, const QString& text, QSizeF page,
-                    QSizeF layoutPage = QSizeF()) {
+                    QSizeF layoutPage = QSizeF(), int resolution = 72, int points = 10) {
     QPdfWriter writer(file);
-    writer.setResolution(72);
+    writer.setResolution(resolution);
     writer.setPageSize(QPageSize(page, QPageSize::Point));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter(&writer);
-    painter.setFont(monospaceFont());
+    painter.setFont(monospaceFont(points));
     auto newPage = [&writer] { writer.newPage(); };
     PageLayout layout = layoutPage.isValid() ? PageLayout(painter, layoutPage, newPage)
                                              : PageLayout(painter, newPage);
@@ -100,6 +100,35 @@ private slots:
         QVERIFY(qAbs(leftOf("X") - 2 * stop) < 0.5);
         // ...and short of it, to the stop itself.
         QVERIFY(qAbs(leftOf("Y") - stop) < 0.5);
+    }
+
+    // A tab after a long line still reaches the next stop at every size, at
+    // the printer's resolution: the stops follow the glyphs' real advance, so
+    // no difference from an average width can add up over 80 characters.
+    void tabsAfterLongLinesKeepTheirColumnAtEverySize() {
+        // Empty lines between keep pdftotext from taking two lines for one.
+        const QString text = QString(80, u'x') + QStringLiteral("\ty\n\n") + QString(88, u' ') +
+                             QStringLiteral("Z\n\n") + QString(64, u'x') + QStringLiteral("\tw\n\n") +
+                             QString(72, u' ') + QStringLiteral("W");
+        for (int points = 6; points <= 20; ++points) {
+            const QString file = pdf("columns.pdf");
+            printPdf(file, text, QSizeF(1300, 400), QSizeF(), 1200, points);
+            const QList<PdfWord> words = pdfWords(file);
+            QCOMPARE(words.size(), 6);
+            const PdfWord* eighty = findWord(words, QString(80, u'x'));
+            QVERIFY(eighty);
+            const qreal cell = eighty->box.width() / 80;
+            // Where each word stands, in columns of the font.
+            auto column = [&](const char* word) {
+                const PdfWord* found = findWord(words, QString::fromLatin1(word));
+                return found ? found->box.left() / cell : -1.0;
+            };
+            const QString at = QStringLiteral(" at %1 pt").arg(points);
+            QVERIFY2(qAbs(column("y") - 88) < 0.25, qPrintable(QString::number(column("y")) + at));
+            QVERIFY2(qAbs(column("Z") - 88) < 0.25, qPrintable(QString::number(column("Z")) + at));
+            QVERIFY2(qAbs(column("w") - 72) < 0.25, qPrintable(QString::number(column("w")) + at));
+            QVERIFY2(qAbs(column("W") - 72) < 0.25, qPrintable(QString::number(column("W")) + at));
+        }
     }
 
     void aTabPastThePageWidthEndsTheLine() {

@@ -15,6 +15,8 @@ namespace {
 const QString kNoMore = QStringLiteral("No more matches for \"%1\" found");
 const QString kNotFound = QStringLiteral("Search string \"%1\" not found");
 const QString kReplaceQuestion = QStringLiteral("Replace this Text?");
+const QString kReadOnlyRefusal =
+    QStringLiteral("This document is Read Only: no text is replaced in it.");
 
 // Notes which document was shown when each message came.
 class NotingPrompts : public ScriptedPrompts {
@@ -258,13 +260,57 @@ private slots:
         QCOMPARE(rig.prompts.texts().count(kNoMore.arg("x")), 0);
     }
 
-    void aReadOnlyTextIsLeftAloneAndTheSearchEnds() {
-        PlainSearchText text("a a");
-        text.setReadOnly(true);
-        Rig rig({&text});
-        rig.engine.Replace(replaceAll(QStringLiteral("a"), QStringLiteral("aa")));
-        QCOMPARE(text.bytes(), QByteArray("a a"));
-        QCOMPARE(rig.prompts.texts(), QStringList{kNoMore.arg("a")});
+    // Read-only texts ask nothing, change nothing and report no replace: the
+    // refusal comes once, and all files still go on with the others.
+    void readOnlyTextsAreRefusedOnce_data() {
+        QTest::addColumn<QList<bool>>("readOnly");
+        QTest::addColumn<bool>("allFiles");
+        QTest::addColumn<QByteArray>("replaced");   // one letter per text: r replaced, - not
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QList<int>>("visits");
+        const QString refused = kReadOnlyRefusal;
+        QTest::newRow("alone") << QList<bool>{true} << false << QByteArray("-")
+                               << QStringList{refused} << QList<int>{};
+        QTest::newRow("shown one of two, this file only")
+            << QList<bool>{true, false} << false << QByteArray("--") << QStringList{refused}
+            << QList<int>{};
+        QTest::newRow("all files, two of three read-only")
+            << QList<bool>{true, false, true} << true << QByteArray("-r-")
+            << QStringList{refused, kNoMore.arg("a")} << QList<int>{1, 2, 0};
+        QTest::newRow("all files, every one read-only")
+            << QList<bool>{true, true} << true << QByteArray("--") << QStringList{refused}
+            << QList<int>{1, 0};
+    }
+    void readOnlyTextsAreRefusedOnce() {
+        QFETCH(QList<bool>, readOnly);
+        QFETCH(bool, allFiles);
+        QFETCH(QByteArray, replaced);
+        QFETCH(QStringList, messages);
+        QFETCH(QList<int>, visits);
+        std::vector<std::unique_ptr<PlainSearchText>> texts;
+        std::vector<PlainSearchText*> pointers;
+        for (bool locked : readOnly) {
+            texts.push_back(std::make_unique<PlainSearchText>("a a"));
+            texts.back()->setReadOnly(locked);
+            texts.back()->select(1, 0);
+            pointers.push_back(texts.back().get());
+        }
+        Rig rig(pointers);
+        ReplaceRequest request = replaceAll(QStringLiteral("a"), QStringLiteral("aa"), true);
+        request.allFiles = allFiles;
+        for (int i = 0; i < replaced.count('r') * 2; ++i)
+            rig.prompts.answer(Answer::Yes);
+        rig.engine.Replace(request);
+        for (size_t i = 0; i < texts.size(); ++i) {
+            QCOMPARE(texts[i]->bytes(), QByteArray(replaced[i] == 'r' ? "aa aa" : "a a"));
+            QCOMPARE(texts[i]->selStart(), qsizetype(replaced[i] == 'r' ? 2 : 1));
+        }
+        QCOMPARE(rig.prompts.texts().filter(kReplaceQuestion).size(), replaced.count('r') * 2);
+        QStringList shownMessages = rig.prompts.texts();
+        shownMessages.removeAll(kReplaceQuestion);
+        QCOMPARE(shownMessages, messages);
+        QCOMPARE(rig.host.visits, visits);
+        QVERIFY(rig.engine.SearchText().isEmpty());
     }
 
     void promptPositionStandsAQuarterScreenAwayFromTheMatch() {

@@ -8,9 +8,10 @@
 
 #include "editing/EditControl.h"
 #include "editing/EditSearchText.h"
-#include "editing/PlainSearchText.h"
+#include "support/PlainSearchText.h"
 
 using namespace tw;
+using namespace tw::test;
 
 namespace {
 

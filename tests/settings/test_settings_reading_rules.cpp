@@ -55,6 +55,14 @@ void TestSettingsReadingRules::lineEnds() {
 
     // A number followed by a lone LF: the rest of the line up to CR is skipped.
     QCOMPARE(readSettings("12\n34\r\n56\r\n").customText, 56);
+
+    // A file without any CR has its lines end at LF, texts included.
+    const QByteArray crlf = realisticFile();
+    QVERIFY(readSettings(QByteArray(crlf).replace("\r\n", "\n")) == readSettings(crlf));
+    s = readSettings(execRecordFile("a\r\n").replace('\r', "") + "b\n1\n");
+    QCOMPARE(s.execRecords[0].sourceExtensions, QByteArray("a"));
+    QCOMPARE(s.execRecords[0].executableExtension, QByteArray("b"));
+    QCOMPARE(s.execRecords[0].promptForParameters, 1);
 }
 
 void TestSettingsReadingRules::ctrlZEndsTheFile() {

@@ -36,8 +36,10 @@ QStringList pdfPageTexts(const QString& pdfFile) {
 }
 
 QList<PdfWord> pdfWords(const QString& pdfFile) {
+    // A glyph at the very top of a page can reach a hair above it, so its box
+    // starts at a negative y.
     static const QRegularExpression element(QStringLiteral(
-        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+        R"re(<page |<word xMin="(-?[\d.]+)" yMin="(-?[\d.]+)" xMax="(-?[\d.]+)" yMax="(-?[\d.]+)">([^<]*)</word>)re"));
     QList<PdfWord> words;
     int page = -1;
     for (const auto& m : element.globalMatch(boxes(pdfFile))) {

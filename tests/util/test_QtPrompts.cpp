@@ -2,9 +2,12 @@
 // extension of the open dialog.
 #include <QtTest>
 
+#include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "util/QtPrompts.h"
 
@@ -19,6 +22,33 @@ private slots:
         // A damaged filter without patterns still offers every file.
         QCOMPARE(qtNameFilters(""), QStringList{"Any File (*)"});
         QCOMPARE(qtNameFilters("lonely"), QStringList{"Any File (*)"});
+        // A filter without a name is named by its patterns.
+        QCOMPARE(qtNameFilters(" |*.a;*.b"), QStringList{"*.a;*.b (*.a *.b)"});
+    }
+
+    // The file dialogs list each filter by its own text alone: "Text Files
+    // (txt)" already names its patterns, "(*.txt)" is not added again.
+    void theDialogsShowEachFilterByItsOwnText() {
+        QtPrompts prompts;
+        FileDialogRequest request;
+        request.filter = "Any File|*.*|Text Files (txt)|*.txt|C and headers|*.c;*.h||*.md";
+        request.filterIndex = 3;
+        for (const bool save : {false, true}) {
+            QStringList shown;
+            QString current;
+            QTimer::singleShot(0, [&] {
+                if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                    auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+                    for (int i = 0; types && i < types->count(); ++i)
+                        shown << types->itemText(i);
+                    current = types ? types->currentText() : QString();
+                    dialog->reject();
+                }
+            });
+            QVERIFY(!(save ? prompts.saveFile(request) : prompts.openFile(request)));
+            QCOMPARE(shown, (QStringList{"Any File", "Text Files (txt)", "C and headers", "*.md"}));
+            QCOMPARE(current, QStringLiteral("C and headers"));
+        }
     }
 
     void theOpenDialogAddsTheDefaultExtensionOnlyToMissingNames_data() {

@@ -1,11 +1,11 @@
-#include "editing/PlainSearchText.h"
+#include "support/PlainSearchText.h"
 
 #include <algorithm>
 
 #include "editing/TextMatcher.h"
-#include "editing/WordBoundaries.h"
+#include "support/WordBoundaries.h"
 
-namespace tw {
+namespace tw::test {
 
 PlainSearchText::PlainSearchText(QByteArray bytes, TextFormat::Encoding encoding)
     : bytes_(std::move(bytes)), encoding_(encoding) {}
@@ -65,4 +65,4 @@ void PlainSearchText::beginChanges() {
 
 void PlainSearchText::endChanges() { depth_ = std::max(depth_ - 1, 0); }
 
-} // namespace tw
+} // namespace tw::test

@@ -1,10 +1,10 @@
 #pragma once
 // A searchable text held in memory, matched by the same rules as the edit
-// control: for tests and for texts that are not shown.
+// control, so the search engine can be tested without a window.
 #include "editing/SearchableText.h"
 #include "platform/TextFile.h"
 
-namespace tw {
+namespace tw::test {
 
 class PlainSearchText : public SearchableText {
 public:
@@ -18,6 +18,7 @@ public:
     int changeGroups() const { return groups_; }
 
     qsizetype length() const override { return bytes_.size(); }
+    bool isReadOnly() const override { return readOnly_; }
     std::optional<QByteArray> searchBytes(const QString& text) const override;
     QByteArray replacementBytes(const QString& text) const override;
     std::optional<TextMatch> find(const QByteArray& what, qsizetype start, qsizetype end,
@@ -40,4 +41,4 @@ private:
     int groups_ = 0;
 };
 
-} // namespace tw
+} // namespace tw::test

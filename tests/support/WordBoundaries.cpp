@@ -1,8 +1,8 @@
-#include "editing/WordBoundaries.h"
+#include "support/WordBoundaries.h"
 
 #include <QChar>
 
-namespace tw {
+namespace tw::test {
 
 namespace {
 
@@ -107,4 +107,4 @@ bool isWholeWordAt(const char* text, qsizetype length, qsizetype start, qsizetyp
     return true;
 }
 
-} // namespace tw
+} // namespace tw::test

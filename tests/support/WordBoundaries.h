@@ -1,5 +1,5 @@
 #pragma once
-// The edit control's whole-word test, for texts that are not in the control:
+// A model of the edit control's whole-word test, which tests compare the control with:
 // a match is a whole word when its first character starts a word and its last
 // ends one. Characters fall in three classes. In a UTF-8 text: letters, marks,
 // numbers and "_" are word characters; punctuation and symbols (and bytes that
@@ -10,7 +10,7 @@
 
 #include "platform/TextFile.h"
 
-namespace tw {
+namespace tw::test {
 
 enum class CharClass { Blank, Word, Punctuation };
 
@@ -23,4 +23,4 @@ bool isWholeWordAt(const char* text, qsizetype length, qsizetype start, qsizetyp
 CharClass charClassAround(const char* text, qsizetype length, qsizetype pos, bool after,
                           TextFormat::Encoding encoding);
 
-} // namespace tw
+} // namespace tw::test
