@@ -159,6 +159,7 @@ bool TOutputPanel::sectionRunning(int section) const {
 bool TOutputPanel::openLink(int section, int line) {
     if (section < 0 || section >= sections_.size())
         return false;
+    flush();
     const Section* s = sections_.at(section);
     const std::optional<OutputLink> link =
         FindOutputLink(s->view->document()->findBlockByNumber(line).text());

@@ -10,9 +10,7 @@ namespace tw {
 
 void RebuildRunMenu(QMenu* menu, const QList<StoredRunRecord>& records,
                     const std::function<void(int tag)>& run) {
-    const QList<QAction*> old = menu->actions();
-    menu->clear();
-    qDeleteAll(old);
+    menu->clear();   // deletes the items it owns
     for (int i = 0; i < records.size(); ++i) {
         auto* item = new TRunMenuItem(i + 1, menu);
         item->setObjectName(QStringLiteral("RunMnuItem%1").arg(i + 1));
