@@ -40,6 +40,7 @@ TMainForm::TMainForm(Prompts& prompts, const QStringList& arguments, QWidget* pa
     connectPrintCommands();
     connectSelectFileCommands();
     connectFilterCommands();
+    connectLaunchCommands();
     connectViewToggles();
     connectMenuOpening();
     markUnbuiltCommands();
@@ -159,6 +160,8 @@ void TMainForm::connectCommands() {
 void TMainForm::markUnbuiltCommands() {
     commands_.disableUnbuilt();
     commands_.enable("RunMnu", false);   // enabled once it holds entries
+    EnableExecuteCurrentFile();
+    ArbitrateMenuShortcuts();
 }
 
 void TMainForm::HelpContentsMnuClick() {

@@ -29,6 +29,7 @@ struct StoredSettings;
 class FileCommands;
 class FileListHooks;
 class HelpViewer;
+class LaunchArea;
 class Prompts;
 class SpeedBar;
 class SystemClipboard;
@@ -98,6 +99,14 @@ public:
     bool ShowPathsChecked() const;
     // The rearrange-items dialog the list editors share (MainFormFilters.cpp).
     TOrderForm& OrderForm();
+    // Lists of files the file commands consult (groups, favorites, recent).
+    FileListHooks& lists() const { return *lists_; }
+
+    // The Execute and Run menus and the output panel (MainFormLaunch.cpp).
+    LaunchArea& launch() const { return *launch_; }
+    void EnableExecuteCurrentFile();
+    // One key, one command: settles clashes after shortcuts change.
+    void ArbitrateMenuShortcuts();
 
     // The settings file (MainFormSettings.cpp).
     void LoadSettings(const QStringList& arguments, const QByteArray& content);
@@ -121,6 +130,7 @@ private:
     void connectPrintCommands();       // MainFormPrint.cpp
     void connectSelectFileCommands();  // MainFormSelectFile.cpp
     void connectFilterCommands();      // MainFormFilters.cpp
+    void connectLaunchCommands();      // MainFormLaunch.cpp
     void ViewSelectFileMnuClick();
     TViewForm& ViewForm();
     void connectViewToggles();
@@ -166,6 +176,7 @@ private:
     TViewForm* viewForm_ = nullptr;   // made at first use, once the settings are read
     TOrderForm* orderForm_ = nullptr;
     TFiltersForm* filtersForm_ = nullptr;
+    LaunchArea* launch_ = nullptr;   // child of the window
     std::unique_ptr<StoredSettings> stored_;   // the settings file as last read
 };
 

@@ -13,6 +13,7 @@
 
 #include "app/DocumentTable.h"
 #include "app/FileCommands.h"
+#include "app/LaunchArea.h"
 #include "app/MainMenu.h"
 #include "editing/EditControl.h"
 #include "lists/FileListHooks.h"
@@ -62,8 +63,7 @@ void TMainForm::LoadSettings(const QStringList& arguments, const QByteArray& con
     ApplyColourScheme(s.colourScheme);
     if (s.keystrokeMapping == 0 || s.keystrokeMapping == 1)
         ApplyKeystrokeMapping(s.keystrokeMapping);
-    if (QAction* execute = commands_.action(QStringLiteral("ExecuteCurrentFileMnu")))
-        execute->setShortcut(shortcutFromCode(s.executeCurrentFileShortcut));
+    launch_->load(s.execRecords, s.executeCurrentFileShortcut, s.runRecords);
     options_.PersistentGroups = flagOn(s.persistentGroups);
     options_.ConfirmPrompts = flagOn(s.confirmPrompts);
     options_.AutoIndent = flagOn(s.autoIndent);
@@ -203,6 +203,9 @@ void TMainForm::SaveSettings() {
     s.autoIndent = flagValue(options_.AutoIndent);
     s.tabUse = options_.TabUse;
     s.tabSpaces = options_.TabSpaces;
+    s.execRecords = launch_->tables().exec;
+    s.executeCurrentFileShortcut = launch_->tables().executeShortcut;
+    s.runRecords = launch_->tables().run;
     s.startupMode = options_.StartupMode;
     collectStartupDocuments();
     s.fontName = storedFromText(options_.fontName, s.fontName);

@@ -29,8 +29,7 @@ void TMainForm::currentFileNameChanged(const QString& name) {
     setWindowTitle(title);
     if (name.isEmpty())
         enterNoDocumentState();
-    // The Execute menu decides by extension once it is available.
-    commands_.enable({"ExecuteCurrentFileMnu", "ExecuteSpdBtn"}, false);
+    EnableExecuteCurrentFile();
 }
 
 void TMainForm::enterNoDocumentState() {
@@ -55,7 +54,7 @@ void TMainForm::EnableDocumentCommands(bool on) {
                      on);
     commands_.enable("CutSpdBtn", on && commands_.isEnabled("EditCutMnu"));
     commands_.enable("CopySpdBtn", on && commands_.isEnabled("EditCopyMnu"));
-    commands_.enable({"ExecuteCurrentFileMnu", "ExecuteSpdBtn"}, false);
+    EnableExecuteCurrentFile();
     commands_.enable("ViewMainFileMnu",
                      lists_->isGroupOpen() && !lists_->openGroupMainFile().isEmpty());
     if (on) {

@@ -66,6 +66,7 @@ void TMainForm::ApplyKeystrokeMapping(int mapping) {
     if (mapping == 0 || mapping == 1)
         options_.KeystrokeMapping = mapping;
     tw::ApplyKeystrokeMapping(this, mapping);
+    ArbitrateMenuShortcuts();
 }
 
 void TMainForm::applyEditorFont() {

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/MainForm.h"
+#include "support/RecordingStarter.h"
 #include "util/ScriptedPrompts.h"
 
 namespace tw::test {
@@ -21,6 +22,8 @@ public:
     TMainForm& start(const QStringList& arguments = {});
     TMainForm& form() { return *form_; }
     ScriptedPrompts prompts;
+    // Every program the window starts is recorded, none started.
+    RecordingStarter& starter() { return launching_.starter(); }
 
     QString programDir() const;
     // Writes a file in the test's folder and returns its full path.
@@ -41,6 +44,7 @@ public:
     void discardAll();
 
 private:
+    RecordingStarterScope launching_;
     QTemporaryDir programDir_;
     QTemporaryDir files_;
     std::unique_ptr<TMainForm> form_;
