@@ -27,7 +27,10 @@ class PrintCommands;
 class SearchCommands;
 struct StoredSettings;
 class FileCommands;
-class FileListHooks;
+class FileLists;
+class ListDocumentSide;
+class TFavForm;
+class TRecentForm;
 class HelpViewer;
 class Prompts;
 class SpeedBar;
@@ -53,6 +56,7 @@ public:
     QString panelText(int panel) const;
     QTimer* Timer1() const { return timer_; }
     HelpViewer* helpViewer() const { return help_.get(); }
+    FileLists& lists() const { return *lists_; }
 
     // DocumentHost
     void currentFileNameChanged(const QString& name) override;
@@ -64,6 +68,12 @@ public:
     void showDocumentArea() override;
 
     void EnableDocumentCommands(bool on);
+    // The title for the shown document, with the open group's mark.
+    void refreshTitle();
+    // Around opening many documents at once (a group): no repaint and no
+    // enabling refresh until the end.
+    void beginBatch();
+    void endBatch();
     void ApplyKeystrokeMapping(int mapping);
     void ApplyColourScheme(int scheme);
     void ApplyScrollBars();
@@ -98,6 +108,9 @@ public:
     bool ShowPathsChecked() const;
     // The rearrange-items dialog the list editors share (MainFormFilters.cpp).
     TOrderForm& OrderForm();
+    // The favorites and recent-files editors (MainFormLists.cpp).
+    TFavForm& FavForm();
+    TRecentForm& RecentForm();
 
     // The settings file (MainFormSettings.cpp).
     void LoadSettings(const QStringList& arguments);
@@ -121,6 +134,11 @@ private:
     void connectPrintCommands();       // MainFormPrint.cpp
     void connectSelectFileCommands();  // MainFormSelectFile.cpp
     void connectFilterCommands();      // MainFormFilters.cpp
+    void connectListCommands();        // MainFormLists.cpp
+    void showLists(int changes);
+    // Enabling of the list entries of the File menu and the shortcut menu,
+    // each time either opens.
+    void enableListCommands();
     void ViewSelectFileMnuClick();
     TViewForm& ViewForm();
     void connectViewToggles();
@@ -143,7 +161,6 @@ private:
     Prompts& prompts_;
     EditorOptions options_;
     CommandSwitch commands_;
-    std::unique_ptr<FileListHooks> lists_;
     std::unique_ptr<SystemClipboard> clipboard_;
     EditControl* edit_ = nullptr;
     QTabBar* tabs_ = nullptr;
@@ -155,6 +172,9 @@ private:
     bool wordWrap_ = false;
     std::unique_ptr<DocumentTable> table_;
     std::unique_ptr<FileCommands> files_;
+    std::unique_ptr<ListDocumentSide> listDocuments_;
+    std::unique_ptr<FileLists> lists_;
+    int batchDepth_ = 0;
     std::unique_ptr<HelpViewer> help_;
     // Area objects, owned as QObject children of the window (or by their area).
     EditingCommands* editing_ = nullptr;
@@ -166,6 +186,8 @@ private:
     TViewForm* viewForm_ = nullptr;   // made at first use, once the settings are read
     TOrderForm* orderForm_ = nullptr;
     TFiltersForm* filtersForm_ = nullptr;
+    TFavForm* favForm_ = nullptr;
+    TRecentForm* recentForm_ = nullptr;
     std::unique_ptr<StoredSettings> stored_;   // the settings file as last read
 };
 

@@ -15,7 +15,7 @@
 #include "app/FileCommands.h"
 #include "app/MainMenu.h"
 #include "editing/EditControl.h"
-#include "lists/FileListHooks.h"
+#include "lists/FileLists.h"
 #include "platform/AtomicWrite.h"
 #include "platform/ProgramDirectory.h"
 #include "settings/SettingsCodec.h"
@@ -63,6 +63,10 @@ void TMainForm::LoadSettings(const QStringList& arguments) {
     options_.TabUse = s.tabUse;
     options_.TabSpaces = s.tabSpaces;
     options_.StartupMode = s.startupMode;
+    // The groups come before the documents, so that a restored member of the
+    // open group shows the group in the title.
+    options_.MaxRecentFiles = s.maxRecentFiles;
+    lists_->load(s);
     loadStartupDocuments(arguments);
     EnableSwitchCommands();
 
@@ -104,7 +108,6 @@ void TMainForm::LoadSettings(const QStringList& arguments) {
     options_.showHints = flagOn(s.showHints);
     options_.hintPause = s.hintPause;
     options_.hintHidePause = s.hintHidePause;
-    options_.MaxRecentFiles = s.maxRecentFiles;
     options_.BackupStyle = s.backupStyle;
     options_.dialogs.defaultExt = text(s.defaultExtension);
     options_.dialogs.filter = text(s.fileFilter);
@@ -196,6 +199,7 @@ void TMainForm::SaveSettings() {
     s.tabSpaces = options_.TabSpaces;
     s.startupMode = options_.StartupMode;
     collectStartupDocuments();
+    lists_->store(s);
     s.fontName = bytes(options_.fontName);
     s.fontSize = options_.fontSize;
     s.fontBold = flagValue(options_.fontBold);
