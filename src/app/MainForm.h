@@ -30,6 +30,7 @@ class FileCommands;
 class FileLists;
 class ListDocumentSide;
 class TFavForm;
+class TGroupForm;
 class TRecentForm;
 class HelpViewer;
 class Prompts;
@@ -110,6 +111,7 @@ public:
     TOrderForm& OrderForm();
     // The favorites and recent-files editors (MainFormLists.cpp).
     TFavForm& FavForm();
+    TGroupForm& GroupForm();
     TRecentForm& RecentForm();
 
     // The settings file (MainFormSettings.cpp).
@@ -187,6 +189,7 @@ private:
     TOrderForm* orderForm_ = nullptr;
     TFiltersForm* filtersForm_ = nullptr;
     TFavForm* favForm_ = nullptr;
+    TGroupForm* groupForm_ = nullptr;
     TRecentForm* recentForm_ = nullptr;
     std::unique_ptr<StoredSettings> stored_;   // the settings file as last read
 };

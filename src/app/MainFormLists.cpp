@@ -12,6 +12,7 @@
 #include "editing/EditControl.h"
 #include "lists/FavoritesUnit.h"
 #include "lists/FileLists.h"
+#include "lists/GroupUnit.h"
 #include "lists/ListMenus.h"
 #include "lists/OrderUnit.h"
 #include "lists/RecentUnit.h"
@@ -34,6 +35,10 @@ void TMainForm::connectListCommands() {
                        files_->documentShown() ? table_->CurrentFileName() : QString());
     });
     bind("OptionsOpenRecentMmu", [this] { RecentForm().edit(); });
+    bind("OptionsOpenGroupMenu", [this] {
+        GroupForm().edit(options_.dialogs.filter,
+                         files_->documentShown() ? table_->CurrentFileName() : QString());
+    });
     showLists(FileLists::GroupsChanged | FileLists::FavoritesChanged | FileLists::RecentChanged);
 }
 
@@ -80,6 +85,19 @@ TFavForm& TMainForm::FavForm() {
         });
     }
     return *favForm_;
+}
+
+TGroupForm& TMainForm::GroupForm() {
+    if (!groupForm_) {
+        groupForm_ = new TGroupForm(
+            *lists_, prompts_, OrderForm(),
+            [this](const QString& name) { return files_->IsSettingsFile(name, true); },
+            [this] { return options_.ConfirmPrompts; }, this);
+        connect(groupForm_, &TGroupForm::helpRequested, this, [this](int topic) {
+            help_->showTopic(programDirectory() + QStringLiteral("Tarnwick.hlp"), topic);
+        });
+    }
+    return *groupForm_;
 }
 
 TRecentForm& TMainForm::RecentForm() {
