@@ -244,6 +244,26 @@ void DocumentTable::closeShownDocument() {
     }
 }
 
+void DocumentTable::closeParkedSlot(int slot) {
+    if (slot < 1 || slot >= docCount_)
+        return;
+    const int tab = TabOfSlot(slot);
+    releaseRecord(slot);
+    for (int s = slot; s + 1 < docCount_; ++s)
+        slots_[s] = std::move(slots_[s + 1]);
+    --docCount_;
+    const QSignalBlocker block(&tabs_);
+    if (tab >= 0) {
+        RemoveTabMapEntry(tab);
+        tabs_.removeTab(tab);
+    }
+    for (int i = 0; i < tabs_.count(); ++i)
+        if (tabSlotMap_[i] > slot)
+            --tabSlotMap_[i];
+    shownTab_ = TabOfSlot(0);
+    tabs_.setCurrentIndex(shownTab_);
+}
+
 void DocumentTable::dropParkedDocuments() {
     for (int slot = docCount_ - 1; slot >= 1; --slot)
         releaseRecord(slot);

@@ -68,6 +68,10 @@ public:
 
     // Removes the shown document; the one in the highest slot takes its place.
     void closeShownDocument();
+    // Closes the parked document in slot without a question: its record is
+    // freed, the later parked documents move down one slot with their tabs'
+    // map entries, and its tab goes; the shown document stays shown.
+    void closeParkedSlot(int slot);
     // Frees every parked record (Close All), leaving the shown one alone
     // with a single tab.
     void dropParkedDocuments();

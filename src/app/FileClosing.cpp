@@ -38,7 +38,7 @@ bool FileCommands::CloseCurrentDocument() {
         if (answer == Answer::Cancel || (answer == Answer::Yes && edit_.isModified()))
             return false;
     }
-    lists_.AddRecentFile(table_.CurrentFileName());
+    lists_->AddRecentFile(table_.CurrentFileName());
     table_.closeShownDocument();
     host_.EnableSwitchCommands();
     return true;
@@ -50,7 +50,7 @@ bool FileCommands::CloseAllDocuments() {
     if (table_.DocCount() == 1) {
         host_.EnableSwitchCommands();
         const bool closed = CloseCurrentDocument();
-        lists_.forgetOpenGroup();
+        lists_->forgetOpenGroup();
         return closed;
     }
     for (int slot = 1; slot < table_.DocCount(); ++slot) {
@@ -61,24 +61,24 @@ bool FileCommands::CloseAllDocuments() {
             return false;
     }
     for (int slot = table_.DocCount() - 1; slot >= 1; --slot)
-        lists_.AddRecentFile(table_.record(slot)->FileName);
+        lists_->AddRecentFile(table_.record(slot)->FileName);
     const QString shown = table_.CurrentFileName();
     table_.dropParkedDocuments();
     table_.AddTabForNewDocument(shown);
     host_.EnableSwitchCommands();
     const bool closed = CloseCurrentDocument();
-    lists_.forgetOpenGroup();
+    lists_->forgetOpenGroup();
     return closed;
 }
 
 void FileCommands::FileCloseCurrentFileMnuClick() {
     const QString name = table_.CurrentFileName();
-    if (!lists_.IsInOpenGroup(name)) {
+    if (!lists_->IsInOpenGroup(name)) {
         CloseCurrentDocument();
         return;
     }
     if (options_.PersistentGroups) {
-        lists_.CloseOpenGroup();
+        lists_->CloseOpenGroup();
         return;
     }
     const Answer answer = prompts_.ask(
@@ -87,7 +87,7 @@ void FileCommands::FileCloseCurrentFileMnuClick() {
             .arg(name),
         MessageType::Confirmation, Buttons::YesNoCancel);
     if (answer == Answer::Yes)
-        lists_.CloseOpenGroup();
+        lists_->CloseOpenGroup();
     else if (answer == Answer::No)
         CloseCurrentDocument();
 }

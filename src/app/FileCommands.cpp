@@ -32,12 +32,17 @@ QString filterPatternOf(const QString& fileName) {
     return QStringLiteral("*") + ExtensionPart(fileName);
 }
 
+FileListHooks& noLists() {
+    static FileListHooks none;
+    return none;
+}
+
 } // namespace
 
 FileCommands::FileCommands(DocumentTable& table, EditControl& edit, DocumentHost& host,
-                           Prompts& prompts, EditorOptions& options, FileListHooks& lists)
+                           Prompts& prompts, EditorOptions& options)
     : table_(table), edit_(edit), host_(host), prompts_(prompts), options_(options),
-      lists_(lists) {}
+      lists_(&noLists()) {}
 
 bool FileCommands::documentShown() const { return !edit_.isHidden(); }
 
@@ -50,6 +55,13 @@ bool FileCommands::IsSettingsFile(const QString& name, bool messages) {
 
 OpenResult FileCommands::CanOpenFile(const QString& name, bool messages, bool checkLimit) {
     if (!fileExists(name)) {
+        const QString unreachable = fileLookupError(name);
+        if (!unreachable.isEmpty()) {
+            if (messages)
+                prompts_.message(QStringLiteral("File \"%1\" cannot be read: %2").arg(name, unreachable),
+                                 MessageType::Error);
+            return CannotRead;
+        }
         if (messages)
             prompts_.message(QStringLiteral("File \"%1\" cannot be found").arg(name),
                              MessageType::Warning);
@@ -94,7 +106,7 @@ OpenResult FileCommands::OpenAsCurrent(const QString& name, bool messages) {
     // leaves no empty tab behind.
     const std::optional<LoadedText> loaded = ReadTextFile(name, messages);
     if (!loaded)
-        return NotFound;
+        return CannotRead;
     if (documentShown())
         table_.ParkCurrentDocument();
     else
@@ -123,7 +135,7 @@ OpenResult FileCommands::OpenInBackground(const QString& name, bool messages, bo
         return r;
     const std::optional<LoadedText> loaded = ReadTextFile(name, messages);
     if (!loaded)
-        return NotFound;
+        return CannotRead;
     {
         BusyCursor busy;
         table_.AppendParkedTab(name, table_.DocCount());

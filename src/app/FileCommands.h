@@ -8,6 +8,7 @@
 
 #include "app/UntitledNames.h"
 #include "platform/TextFile.h"
+#include "util/OpenResult.h"
 #include "util/Prompts.h"
 
 namespace tw {
@@ -19,15 +20,17 @@ class FileListHooks;
 class SystemClipboard;
 struct EditorOptions;
 
-enum OpenResult { NotFound = 0, LimitReached = 2, SettingsFileRefused = 3, OpenOk = 4 };
-
 class FileCommands {
 public:
     FileCommands(DocumentTable& table, EditControl& edit, DocumentHost& host, Prompts& prompts,
-                 EditorOptions& options, FileListHooks& lists);
+                 EditorOptions& options);
+    // The lists the commands keep up to date (recent files, the open group,
+    // favorites); until they are set, none.
+    void setFileLists(FileListHooks& lists) { lists_ = &lists; }
 
     // Admission of every file read. checkLimit is off for Insert and Reload,
-    // which add no document.
+    // which add no document. A name that is there but cannot be reached (a
+    // folder on its path may not be searched) gives CannotRead, not NotFound.
     OpenResult CanOpenFile(const QString& name, bool messages, bool checkLimit = true);
     bool IsSettingsFile(const QString& name, bool messages);
     // Reads a file for a document, with the busy cursor; a file that cannot be
@@ -72,6 +75,9 @@ private:
     bool writeDocument(const QString& name, const char* data, qsizetype length,
                        TextFormat::Encoding held, TextFormat& format);
     bool askOverwrite(const QString& name);
+    // Writes the shown document to name; false (after the message) when it
+    // is read-only or the write failed.
+    bool writeShownDocument(const QString& name);
     // The open and save dialogs share filter and extension, not their folder.
     FileDialogRequest dialogRequest(const QString& initialDir) const;
     FileDialogRequest openRequest() const;
@@ -82,7 +88,7 @@ private:
     DocumentHost& host_;
     Prompts& prompts_;
     EditorOptions& options_;
-    FileListHooks& lists_;
+    FileListHooks* lists_;
     UntitledCounter untitled_;
 };
 

@@ -62,8 +62,9 @@ bool FileCommands::writeDocument(const QString& name, const char* data, qsizetyp
     return true;
 }
 
-bool FileCommands::SaveCurrentDocument() {
-    const QString name = table_.CurrentFileName();
+bool FileCommands::SaveCurrentDocument() { return writeShownDocument(table_.CurrentFileName()); }
+
+bool FileCommands::writeShownDocument(const QString& name) {
     if (fileExists(name) && isReadOnlyFile(name)) {
         prompts_.message(kReadOnlyText, MessageType::Error);
         return false;
@@ -94,10 +95,15 @@ bool FileCommands::FileSaveAsMnuClick() {
     if (fileExists(chosen->fileName) && !askOverwrite(chosen->fileName))
         return false;
     options_.dialogs.saveDir = DirectoryPart(chosen->fileName);
-    lists_.AddRecentFile(oldName);
-    lists_.followSaveAs(oldName, chosen->fileName);
+    // The lists and the document's name change only once the file is
+    // written: a failed write leaves all of them as they were.
+    if (!writeShownDocument(chosen->fileName))
+        return false;
+    lists_->AddRecentFile(oldName);
+    lists_->ChangeGroupEntry(oldName, chosen->fileName);
+    lists_->ChangeFavoritesEntry(oldName, chosen->fileName);
     table_.SetCurrentFileName(chosen->fileName);
-    return SaveCurrentDocument();
+    return true;
 }
 
 bool FileCommands::saveParked(int slot) {

@@ -18,7 +18,8 @@
 #include "app/SpeedBar.h"
 #include "editing/EditControl.h"
 #include "editing/SystemClipboard.h"
-#include "lists/FileListHooks.h"
+#include "app/ListDocumentSide.h"
+#include "lists/FileLists.h"
 #include "settings/StoredSettings.h"
 #include "platform/ProgramDirectory.h"
 
@@ -26,12 +27,15 @@ namespace tw {
 
 TMainForm::TMainForm(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts), commands_(this),
-      lists_(std::make_unique<FileListHooks>()), clipboard_(std::make_unique<QtClipboard>()) {
+      clipboard_(std::make_unique<QtClipboard>()) {
     setObjectName(QStringLiteral("TMainForm"));
     buildWindow();
     buildStatusBar();
     table_ = std::make_unique<DocumentTable>(*edit_, *tabs_, *this);
-    files_ = std::make_unique<FileCommands>(*table_, *edit_, *this, prompts_, options_, *lists_);
+    files_ = std::make_unique<FileCommands>(*table_, *edit_, *this, prompts_, options_);
+    listDocuments_ = std::make_unique<ListDocumentSide>(*this);
+    lists_ = std::make_unique<FileLists>(*listDocuments_, prompts_, options_);
+    files_->setFileLists(*lists_);
     connectCommands();
     connectEditingCommands();
     connectSearchCommands();
@@ -41,6 +45,7 @@ TMainForm::TMainForm(Prompts& prompts, const QStringList& arguments, QWidget* pa
     connectSelectFileCommands();
     connectFilterCommands();
     connectLaunchCommands();
+    connectListCommands();
     connectViewToggles();
     connectMenuOpening();
     markUnbuiltCommands();
@@ -49,6 +54,7 @@ TMainForm::TMainForm(Prompts& prompts, const QStringList& arguments, QWidget* pa
 
 TMainForm::~TMainForm() {
     // Parked documents go before the edit control that releases them.
+    lists_.reset();
     files_.reset();
     table_.reset();
 }
@@ -141,8 +147,6 @@ void TMainForm::connectCommands() {
     DocumentTable& t = *table_;
     bind("ViewNextMnu", "NextSpdBtn", "NextPopItem", [&t] { t.ViewNext(); });
     bind("ViewPreviousMnu", "PreviousSpdBtn", "PreviousPopItem", [&t] { t.ViewPrevious(); });
-    bind("ViewMainFileMnu", nullptr, nullptr,
-         [this] { table_->ShowMainFile(lists_->openGroupMainFile()); });
     bind("OptionsReadOnlyMnu", nullptr, nullptr, [this] { SetReadOnly(!edit_->isReadOnly()); });
     bind("HelpContentsMnu", "HelpSpdBtn", nullptr, [this] { HelpContentsMnuClick(); });
 
@@ -170,6 +174,7 @@ void TMainForm::HelpContentsMnuClick() {
 
 void TMainForm::showPopupMenu(const QPoint& globalPos) {
     mirrorPopupSubmenus(menuBar(), popup_);
+    enableListCommands();
     popup_->popup(globalPos);
 }
 

@@ -27,7 +27,11 @@ class PrintCommands;
 class SearchCommands;
 struct StoredSettings;
 class FileCommands;
-class FileListHooks;
+class FileLists;
+class ListDocumentSide;
+class TFavForm;
+class TGroupForm;
+class TRecentForm;
 class HelpViewer;
 class LaunchArea;
 class Prompts;
@@ -54,6 +58,7 @@ public:
     QString panelText(int panel) const;
     QTimer* Timer1() const { return timer_; }
     HelpViewer* helpViewer() const { return help_.get(); }
+    FileLists& lists() const { return *lists_; }
 
     // DocumentHost
     void currentFileNameChanged(const QString& name) override;
@@ -65,6 +70,12 @@ public:
     void showDocumentArea() override;
 
     void EnableDocumentCommands(bool on);
+    // The title for the shown document, with the open group's mark.
+    void refreshTitle();
+    // Around opening many documents at once (a group): no repaint and no
+    // enabling refresh until the end.
+    void beginBatch();
+    void endBatch();
     void ApplyKeystrokeMapping(int mapping);
     void ApplyColourScheme(int scheme);
     void ApplyScrollBars();
@@ -99,14 +110,15 @@ public:
     bool ShowPathsChecked() const;
     // The rearrange-items dialog the list editors share (MainFormFilters.cpp).
     TOrderForm& OrderForm();
-    // Lists of files the file commands consult (groups, favorites, recent).
-    FileListHooks& lists() const { return *lists_; }
-
     // The Execute and Run menus and the output panel (MainFormLaunch.cpp).
     LaunchArea& launch() const { return *launch_; }
     void EnableExecuteCurrentFile();
     // One key, one command: settles clashes after shortcuts change.
     void ArbitrateMenuShortcuts();
+    // The favorites and recent-files editors (MainFormLists.cpp).
+    TFavForm& FavForm();
+    TGroupForm& GroupForm();
+    TRecentForm& RecentForm();
 
     // The settings file (MainFormSettings.cpp).
     void LoadSettings(const QStringList& arguments, const QByteArray& content);
@@ -131,6 +143,11 @@ private:
     void connectSelectFileCommands();  // MainFormSelectFile.cpp
     void connectFilterCommands();      // MainFormFilters.cpp
     void connectLaunchCommands();      // MainFormLaunch.cpp
+    void connectListCommands();        // MainFormLists.cpp
+    void showLists(int changes);
+    // Enabling of the list entries of the File menu and the shortcut menu,
+    // each time either opens.
+    void enableListCommands();
     void ViewSelectFileMnuClick();
     TViewForm& ViewForm();
     void connectViewToggles();
@@ -153,7 +170,6 @@ private:
     Prompts& prompts_;
     EditorOptions options_;
     CommandSwitch commands_;
-    std::unique_ptr<FileListHooks> lists_;
     std::unique_ptr<SystemClipboard> clipboard_;
     EditControl* edit_ = nullptr;
     QTabBar* tabs_ = nullptr;
@@ -165,6 +181,9 @@ private:
     bool wordWrap_ = false;
     std::unique_ptr<DocumentTable> table_;
     std::unique_ptr<FileCommands> files_;
+    std::unique_ptr<ListDocumentSide> listDocuments_;
+    std::unique_ptr<FileLists> lists_;
+    int batchDepth_ = 0;
     std::unique_ptr<HelpViewer> help_;
     // Area objects, owned as QObject children of the window (or by their area).
     EditingCommands* editing_ = nullptr;
@@ -177,6 +196,9 @@ private:
     TOrderForm* orderForm_ = nullptr;
     TFiltersForm* filtersForm_ = nullptr;
     LaunchArea* launch_ = nullptr;   // child of the window
+    TFavForm* favForm_ = nullptr;
+    TGroupForm* groupForm_ = nullptr;
+    TRecentForm* recentForm_ = nullptr;
     std::unique_ptr<StoredSettings> stored_;   // the settings file as last read
 };
 

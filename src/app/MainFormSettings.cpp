@@ -16,7 +16,7 @@
 #include "app/LaunchArea.h"
 #include "app/MainMenu.h"
 #include "editing/EditControl.h"
-#include "lists/FileListHooks.h"
+#include "lists/FileLists.h"
 #include "platform/AtomicWrite.h"
 #include "platform/ProgramDirectory.h"
 #include "settings/SettingsCodec.h"
@@ -70,6 +70,10 @@ void TMainForm::LoadSettings(const QStringList& arguments, const QByteArray& con
     options_.TabUse = s.tabUse;
     options_.TabSpaces = s.tabSpaces;
     options_.StartupMode = s.startupMode;
+    // The groups come before the documents, so that a restored member of the
+    // open group shows the group in the title.
+    options_.MaxRecentFiles = s.maxRecentFiles;
+    lists_->load(s);
     loadStartupDocuments(arguments);
     EnableSwitchCommands();
 
@@ -111,7 +115,6 @@ void TMainForm::LoadSettings(const QStringList& arguments, const QByteArray& con
     options_.showHints = flagOn(s.showHints);
     options_.hintPause = s.hintPause;
     options_.hintHidePause = s.hintHidePause;
-    options_.MaxRecentFiles = s.maxRecentFiles;
     options_.BackupStyle = s.backupStyle;
     options_.dialogs.defaultExt = textFromStored(s.defaultExtension);
     options_.dialogs.filter = textFromStored(s.fileFilter);
@@ -208,6 +211,7 @@ void TMainForm::SaveSettings() {
     s.runRecords = launch_->tables().run;
     s.startupMode = options_.StartupMode;
     collectStartupDocuments();
+    lists_->store(s);
     s.fontName = storedFromText(options_.fontName, s.fontName);
     s.fontSize = options_.fontSize;
     s.fontBold = flagValue(options_.fontBold);

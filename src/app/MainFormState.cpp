@@ -12,21 +12,39 @@
 #include "editing/EditControl.h"
 #include "editing/EditKeyHandler.h"
 #include "launch/MenuCaptions.h"
-#include "lists/FileListHooks.h"
+#include "lists/FileLists.h"
 #include "platform/FileAttributes.h"
 
 namespace tw {
 
-void TMainForm::currentFileNameChanged(const QString& name) {
+void TMainForm::refreshTitle() {
+    const QString name = table_ ? table_->CurrentFileName() : QString();
     QString title = kAppTitle;
     if (!name.isEmpty()) {
-        if (lists_->isGroupOpen() && lists_->IsInOpenGroup(name))
-            title += QStringLiteral(" - [%1] %2")
-                         .arg(StripCaptionNumber(lists_->openGroupCaption()), name);
+        if (lists_ && lists_->IsInOpenGroup(name))
+            title += QStringLiteral(" - [%1] %2").arg(lists_->openGroupName(), name);
         else
             title += QStringLiteral(" - ") + name;
     }
     setWindowTitle(title);
+}
+
+void TMainForm::beginBatch() {
+    if (batchDepth_++ == 0)
+        setUpdatesEnabled(false);
+}
+
+void TMainForm::endBatch() {
+    if (batchDepth_ == 0 || --batchDepth_ != 0)
+        return;
+    setUpdatesEnabled(true);
+    EnableSwitchCommands();
+    if (!edit_->isHidden())
+        EnableDocumentCommands(true);
+}
+
+void TMainForm::currentFileNameChanged(const QString& name) {
+    refreshTitle();
     if (name.isEmpty())
         enterNoDocumentState();
     EnableExecuteCurrentFile();
@@ -55,8 +73,7 @@ void TMainForm::EnableDocumentCommands(bool on) {
     commands_.enable("CutSpdBtn", on && commands_.isEnabled("EditCutMnu"));
     commands_.enable("CopySpdBtn", on && commands_.isEnabled("EditCopyMnu"));
     EnableExecuteCurrentFile();
-    commands_.enable("ViewMainFileMnu",
-                     lists_->isGroupOpen() && !lists_->openGroupMainFile().isEmpty());
+    commands_.enable("ViewMainFileMnu", lists_ && !lists_->OpenGroupMainFile().isEmpty());
     if (on) {
         RefreshModifiedState();
         ShowLineColumn();
@@ -109,12 +126,13 @@ void TMainForm::SetInsertMode(bool insert) {
 }
 
 void TMainForm::EnableSwitchCommands() {
+    if (batchDepth_ > 0)
+        return;
     const bool several = table_ && table_->DocCount() > 1;
     commands_.enable({"ViewNextMnu", "ViewPreviousMnu", "ViewSelectFileMnu", "NextPopItem",
                       "PreviousPopItem", "NextSpdBtn", "PreviousSpdBtn", "ViewSpdBtn"},
                      several);
-    commands_.enable("ViewMainFileMnu",
-                     lists_->isGroupOpen() && !lists_->openGroupMainFile().isEmpty());
+    commands_.enable("ViewMainFileMnu", lists_ && !lists_->OpenGroupMainFile().isEmpty());
 }
 
 void TMainForm::connectMenuOpening() {
@@ -131,16 +149,7 @@ void TMainForm::connectMenuOpening() {
 void TMainForm::FileMnuOpening() {
     const QString name = table_->CurrentFileName();
     commands_.enable("FileReloadMnu", fileExists(name));
-    auto hasItems = [this](const char* menu) {
-        const QMenu* sub = findChild<QMenu*>(QString::fromLatin1(menu));
-        return sub && !sub->actions().isEmpty();
-    };
-    commands_.enable("FileRecentMnu", hasItems("FileRecentMnu"));
-    commands_.enable("FileOpenGroupMnu", hasItems("FileOpenGroupMnu"));
-    commands_.enable("FileFavoritesMnu", hasItems("FileFavoritesMnu"));
-    commands_.enable("AddGroupMnu", lists_->isGroupOpen() && !lists_->IsInOpenGroup(name));
-    commands_.enable("AddFavoritesMnu", !lists_->isFavorite(name));
-    commands_.enable("FileCloseGroupMnu", lists_->isGroupOpen());
+    enableListCommands();
     commands_.enable("FileSelectionMnu", edit_->selLength() > 0 && table_->DocCount() != 0);
 }
 

@@ -132,6 +132,16 @@ bool fileExists(const QString& path)
            && !S_ISDIR(st.st_mode);
 }
 
+QString fileLookupError(const QString& path)
+{
+    struct stat st;
+    if (path.isEmpty())
+        return QString();
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? QString() : errorText(errno);
+    return S_ISDIR(st.st_mode) ? QStringLiteral("Not a regular file") : QString();
+}
+
 bool folderExists(const QString& path)
 {
     struct stat st;

@@ -33,6 +33,13 @@ QString setFileAttributes(const QString& path, int bits);
 // True when path names an existing file, or a link to one, that is not a folder.
 bool fileExists(const QString& path);
 
+// Why fileExists(path) is false: "" when the name is really missing (no such
+// entry, or a part of its folder path is not a folder), otherwise the system's
+// error text (a folder on the way that may not be searched, an I/O error), or
+// "Not a regular file" for a folder. A missing file and one that cannot be
+// reached are different things to a list that would forget the name.
+QString fileLookupError(const QString& path);
+
 // True when path names an existing folder, or a link to one.
 bool folderExists(const QString& path);
 

@@ -4,6 +4,7 @@
 // records each text and answers from a script.
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace tw {
@@ -52,6 +53,12 @@ public:
     // Common open and save dialogs: the chosen file, or nothing on Cancel.
     virtual std::optional<FileDialogResult> openFile(const FileDialogRequest& request) = 0;
     virtual std::optional<FileDialogResult> saveFile(const FileDialogRequest& request) = 0;
+    // The open dialog choosing one or more existing files (the list editors'
+    // Add): the files in the order the dialog gives them, empty on Cancel.
+    virtual QStringList openFiles(const FileDialogRequest& request) {
+        const std::optional<FileDialogResult> one = openFile(request);
+        return one ? QStringList{one->fileName} : QStringList{};
+    }
 };
 
 // The application title that every box carries.

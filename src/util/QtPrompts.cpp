@@ -139,6 +139,17 @@ std::optional<FileDialogResult> QtPrompts::openFile(const FileDialogRequest& req
     return std::nullopt;
 }
 
+QStringList QtPrompts::openFiles(const FileDialogRequest& request) {
+    QFileDialog dialog(parent_, request.title.isEmpty() ? QStringLiteral("Open") : request.title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    prepareDialog(dialog, request);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
 std::optional<FileDialogResult> QtPrompts::saveFile(const FileDialogRequest& request) {
     QFileDialog dialog(parent_, request.title.isEmpty() ? QStringLiteral("Save As") : request.title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);

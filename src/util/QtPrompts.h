@@ -19,6 +19,7 @@ public:
                                  const QString& preset) override;
     std::optional<FileDialogResult> openFile(const FileDialogRequest& request) override;
     std::optional<FileDialogResult> saveFile(const FileDialogRequest& request) override;
+    QStringList openFiles(const FileDialogRequest& request) override;
 
 private:
     Answer question(const QString& text, MessageType type, Buttons buttons,

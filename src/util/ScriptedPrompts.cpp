@@ -16,6 +16,7 @@ void ScriptedPrompts::clear() {
     answers_.clear();
     inputs_.clear();
     files_.clear();
+    several_.clear();
 }
 
 void ScriptedPrompts::message(const QString& text, MessageType type) {
@@ -70,6 +71,20 @@ std::optional<FileDialogResult> ScriptedPrompts::saveFile(const FileDialogReques
     shown_.append({ShownPrompt::Kind::SaveDialog, request.title, MessageType::Information,
                    Buttons::Ok, request, std::nullopt});
     return nextFile(QStringLiteral("save dialog"));
+}
+
+} // namespace tw
+
+namespace tw {
+
+QStringList ScriptedPrompts::openFiles(const FileDialogRequest& request) {
+    shown_.append({ShownPrompt::Kind::OpenDialog, request.title, MessageType::Information,
+                   Buttons::Ok, request, std::nullopt});
+    if (several_.isEmpty()) {
+        unexpected_ << QStringLiteral("open dialog (several files)");
+        return {};
+    }
+    return several_.dequeue();
 }
 
 } // namespace tw

@@ -29,12 +29,16 @@ public:
         files_.enqueue(FileDialogResult{fileName, readOnly, 0});
     }
     void cancelDialog() { files_.enqueue(std::nullopt); }
+    // The answer of the next several-files open dialog (empty: cancelled).
+    void chooseFiles(const QStringList& fileNames) { several_.enqueue(fileNames); }
 
     const QList<ShownPrompt>& shown() const { return shown_; }
     // The texts of every message and question, in order.
     QStringList texts() const;
     QStringList unexpected() const { return unexpected_; }
-    bool scriptUsedUp() const { return answers_.isEmpty() && inputs_.isEmpty() && files_.isEmpty(); }
+    bool scriptUsedUp() const {
+        return answers_.isEmpty() && inputs_.isEmpty() && files_.isEmpty() && several_.isEmpty();
+    }
     void clear();
 
     void message(const QString& text, MessageType type) override;
@@ -45,6 +49,7 @@ public:
                                  const QString& preset) override;
     std::optional<FileDialogResult> openFile(const FileDialogRequest& request) override;
     std::optional<FileDialogResult> saveFile(const FileDialogRequest& request) override;
+    QStringList openFiles(const FileDialogRequest& request) override;
 
 private:
     std::optional<FileDialogResult> nextFile(const QString& what);
@@ -56,6 +61,7 @@ private:
     QQueue<Answer> answers_;
     QQueue<std::optional<QString>> inputs_;
     QQueue<std::optional<FileDialogResult>> files_;
+    QQueue<QStringList> several_;
 };
 
 } // namespace tw
