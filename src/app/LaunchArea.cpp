@@ -14,7 +14,7 @@
 #include "launch/OutputPanel.h"
 #include "launch/RunMenu.h"
 #include "launch/RunUnit.h"
-#include "lists/FileListHooks.h"
+#include "lists/FileLists.h"
 #include "platform/ProgramDirectory.h"
 #include "util/MenuShortcuts.h"
 #include "util/ShortcutCodes.h"
@@ -120,7 +120,7 @@ QString LaunchArea::currentFileName() const { return form_.documents().CurrentFi
 
 QString LaunchArea::fileToActOn() const {
     const QString current = currentFileName();
-    const QString main = form_.lists().openGroupMainFile();
+    const QString main = form_.lists().OpenGroupMainFile();
     return !main.isEmpty() && form_.lists().IsInOpenGroup(current) ? main : current;
 }
 

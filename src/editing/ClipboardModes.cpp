@@ -1,6 +1,7 @@
 #include "editing/ClipboardModes.h"
 
 #include "editing/EditControl.h"
+#include "editing/TextCodec.h"
 #include "editing/SystemClipboard.h"
 
 namespace tw {
