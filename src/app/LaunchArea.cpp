@@ -42,9 +42,7 @@ TExeOptForm& LaunchArea::exeOptForm() {
     if (!exeOptForm_) {
         TExeOptForm::Hooks hooks;
         hooks.confirmPrompts = [this] { return form_.options().ConfirmPrompts; };
-        hooks.help = [this](int topic) {
-            form_.helpViewer()->showTopic(programDirectory() + QStringLiteral("Tarnwick.hlp"), topic);
-        };
+        hooks.help = [this](int topic) { showHelp(topic); };
         hooks.applyShortcut = [this](int code) { applyExecuteShortcut(code); };
         exeOptForm_ = new TExeOptForm(tables_, prompts_, hooks, &form_);
     }
@@ -55,15 +53,17 @@ TRunForm& LaunchArea::runForm() {
     if (!runForm_) {
         TRunForm::Hooks hooks;
         hooks.confirmPrompts = [this] { return form_.options().ConfirmPrompts; };
-        hooks.help = [this](int topic) {
-            form_.helpViewer()->showTopic(programDirectory() + QStringLiteral("Tarnwick.hlp"), topic);
-        };
+        hooks.help = [this](int topic) { showHelp(topic); };
         hooks.runMenuChanged = [this] { runMenuChanged(); };
         hooks.orderForm = [this]() -> TOrderForm& { return form_.OrderForm(); };
         hooks.browseFolder = [this] { return form_.options().dialogs.saveDir; };
         runForm_ = new TRunForm(tables_, prompts_, hooks, &form_);
     }
     return *runForm_;
+}
+
+void LaunchArea::showHelp(int topic) {
+    form_.helpViewer()->showTopic(programDirectory() + QStringLiteral("Tarnwick.hlp"), topic);
 }
 
 void LaunchArea::load(const QList<StoredExecRecord>& exec, int executeShortcut,

@@ -53,6 +53,8 @@ public:
     void backupAllFiles() override;
 
 private:
+    void showHelp(int topic);
+
     TMainForm& form_;
     Prompts& prompts_;
     LaunchTables tables_;

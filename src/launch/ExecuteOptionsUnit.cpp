@@ -19,15 +19,6 @@
 
 namespace tw {
 
-namespace {
-
-const QStringList kActionCaptions = {
-    QStringLiteral("Save Current &File"), QStringLiteral("Save All Files"),
-    QStringLiteral("Backup Current File"), QStringLiteral("Backup All Files"),
-    QStringLiteral("none of the above")};
-
-} // namespace
-
 TExeOptForm::TExeOptForm(LaunchTables& tables, Prompts& prompts, Hooks hooks, QWidget* parent)
     : QDialog(parent), tables_(tables), prompts_(prompts), hooks_(std::move(hooks)) {
     setObjectName(QStringLiteral("TExeOptForm"));
@@ -70,8 +61,9 @@ void TExeOptForm::buildControls() {
     rg->setObjectName(QStringLiteral("SaveOrBackupRG"));
     action_ = new QButtonGroup(this);
     auto* rgLayout = new QVBoxLayout(rg);
-    for (int i = 0; i < kActionCaptions.size(); ++i) {
-        auto* radio = new QRadioButton(kActionCaptions.at(i), rg);
+    const QStringList captions = SaveOrBackupCaptions();
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* radio = new QRadioButton(captions.at(i), rg);
         action_->addButton(radio, i);
         rgLayout->addWidget(radio);
     }

@@ -5,6 +5,12 @@
 
 namespace tw {
 
+QStringList SaveOrBackupCaptions() {
+    return {QStringLiteral("Save Current &File"), QStringLiteral("Save All Files"),
+            QStringLiteral("Backup Current File"), QStringLiteral("Backup All Files"),
+            QStringLiteral("none of the above")};
+}
+
 QString StoredText(const QByteArray& bytes) {
     return isValidUtf8(bytes.constData(), bytes.size()) ? QString::fromUtf8(bytes)
                                                         : QString::fromLatin1(bytes);

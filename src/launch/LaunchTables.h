@@ -4,6 +4,7 @@
 // so it is written back exactly as it was read.
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include "settings/StoredSettings.h"
 
@@ -15,6 +16,9 @@ inline constexpr int kMaxRunRecords = 255;
 // SaveOrBackupAction: what runs before a program starts.
 enum SaveOrBackupAction { kSaveCurrentFile = 0, kSaveAllFiles, kBackupCurrentFile,
                           kBackupAllFiles, kNoSaveOrBackup };
+
+// The captions of the "Save or Backup" choices, in action order.
+QStringList SaveOrBackupCaptions();
 
 struct LaunchTables {
     QList<StoredExecRecord> exec;    // ExecTable, record 1 first

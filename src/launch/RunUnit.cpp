@@ -91,10 +91,7 @@ void TRunForm::buildControls() {
     rg->setObjectName(QStringLiteral("SaveOrBackupRG"));
     action_ = new QButtonGroup(this);
     auto* rgLayout = new QVBoxLayout(rg);
-    const QStringList captions = {QStringLiteral("Save Current &File"), QStringLiteral("Save All Files"),
-                                  QStringLiteral("Backup Current File"),
-                                  QStringLiteral("Backup All Files"),
-                                  QStringLiteral("none of the above")};
+    const QStringList captions = SaveOrBackupCaptions();
     for (int i = 0; i < captions.size(); ++i) {
         auto* radio = new QRadioButton(captions.at(i), rg);
         action_->addButton(radio, i);
