@@ -48,9 +48,12 @@ protected:
                 emit grid_->cancelRequested();
                 return true;
             case Qt::Key_Tab:
-            case Qt::Key_Backtab:
-                grid_->leaveGrid(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+            case Qt::Key_Backtab: {
+                const bool forward =
+                    key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+                grid_->leaveGrid(forward);
                 return true;
+            }
             default:
                 break;
             }
