@@ -77,7 +77,8 @@ void TMainForm::LoadSettings(const QStringList& arguments, const QByteArray& con
     loadStartupDocuments(arguments);
     EnableSwitchCommands();
 
-    options_.fontName = s.fontName.isEmpty() ? QStringLiteral("Courier New") : textFromStored(s.fontName);
+    options_.fontName =
+        s.fontName.isEmpty() ? QStringLiteral("Courier New") : textFromStored(s.fontName);
     // A size no font has would leave the text invisible or unreadable.
     options_.fontSize = s.fontSize >= 1 && s.fontSize <= 400 ? s.fontSize : 10;
     options_.fontBold = fontStyleOn(s.fontBold);

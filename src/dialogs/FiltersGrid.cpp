@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -15,10 +16,13 @@ namespace tw {
 namespace {
 
 // "|" separates the pieces of the filter string, so a cell cannot hold one:
-// a name such as "C|C++" would shift every later name into a pattern.
+// a name such as "C|C++" would shift every later name into a pattern. The
+// keys that leave a cell editor are the dialog's: Qt's delegate would keep
+// Enter, Esc and Tab inside the grid, and the dialog could not be left by
+// keyboard.
 class CellDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit CellDelegate(FiltersGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
@@ -27,6 +31,38 @@ public:
                 QRegularExpression(QStringLiteral("[^|]*")), line));
         return editor;
     }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* editor = qobject_cast<QWidget*>(object);
+        if (editor && event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool plain = !(key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier));
+            switch (plain ? key->key() : 0) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                emit commitData(editor);
+                emit grid_->acceptRequested();
+                return true;
+            case Qt::Key_Escape:
+                emit grid_->cancelRequested();
+                return true;
+            case Qt::Key_Tab:
+            case Qt::Key_Backtab: {
+                const bool forward =
+                    key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+                grid_->leaveGrid(forward);
+                return true;
+            }
+            default:
+                break;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+private:
+    FiltersGrid* grid_;
 };
 
 } // namespace
@@ -40,6 +76,7 @@ FiltersGrid::FiltersGrid(QWidget* parent) : QTableWidget(kFilterRowCount, 2, par
     setColumnWidth(0, 180);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::AllEditTriggers);
+    setTabKeyNavigation(false);
     setItemDelegate(new CellDelegate(this));
     for (int r = 0; r < kFilterRowCount; ++r)
         for (int c = 0; c < 2; ++c)
@@ -100,6 +137,29 @@ void FiltersGrid::commitOpenEditor() {
 void FiltersGrid::openCurrentCell() {
     if (hasFocus() && state() != QAbstractItemView::EditingState && currentIndex().isValid())
         edit(currentIndex());
+}
+
+void FiltersGrid::leaveGrid(bool forward) {
+    commitOpenEditor();
+    // The next control in the window's focus chain that Tab can reach, past
+    // the grid's own parts (viewport, header, scroll bars, cell editor).
+    QWidget* next = this;
+    do {
+        next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
+    } while (next != this && (isAncestorOf(next) || !(next->focusPolicy() & Qt::TabFocus) ||
+                              !next->isVisible() || !next->isEnabled()));
+    next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+void FiltersGrid::keyPressEvent(QKeyEvent* event) {
+    // Without an open cell, Enter still accepts the dialog; Esc goes to the
+    // dialog by itself.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !(event->modifiers() & ~Qt::KeypadModifier)) {
+        emit acceptRequested();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
 }
 
 void FiltersGrid::focusInEvent(QFocusEvent* event) {

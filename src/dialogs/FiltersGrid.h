@@ -33,9 +33,20 @@ public:
     void commitOpenEditor();
     // The menu a right click opens, over the cells and the header alike.
     void setPopup(QMenu* popup) { popup_ = popup; }
+    // Closes the open cell (its text kept) and gives the focus to the next or
+    // previous control of the window: Tab leaves the grid, as the arrow keys
+    // move between its cells.
+    void leaveGrid(bool forward);
+
+signals:
+    // Enter and Esc belong to the dialog, also while a cell is being edited:
+    // Enter accepts it and Esc cancels it.
+    void acceptRequested();
+    void cancelRequested();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 

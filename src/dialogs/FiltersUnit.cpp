@@ -78,6 +78,13 @@ void TFiltersForm::buildControls() {
     connect(deleteItem, &QAction::triggered, remove, &QPushButton::click);
     connect(ok, &QPushButton::clicked, this, &TFiltersForm::OKBtnClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(grid_, &FiltersGrid::acceptRequested, ok, &QPushButton::click);
+    connect(grid_, &FiltersGrid::cancelRequested, this, &QDialog::reject);
+    // Tab follows the screen: the grid, the buttons beside it from the top,
+    // the default extension, then OK and Cancel.
+    QWidget* const chain[] = {grid_, insert, remove, order, defaultExtEdit_, ok, cancel};
+    for (size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 bool TFiltersForm::edit(FileDialogSettings& dialogs) {

@@ -225,6 +225,62 @@ private slots:
         QCOMPARE(RowFromOrderLine("A | *.a | b"), (FilterRow{"A", "*.a | b"}));
     }
 
+    // The dialog can be left by keyboard from a cell being edited: Enter
+    // accepts it with what was typed, Esc cancels it; Tab leaves the grid and
+    // follows the screen, the default extension before OK and Cancel.
+    void theDialogIsLeftByKeyboardAndTabFollowsTheScreen() {
+        MainWindowFixture fx;
+        fx.start();
+        auto* filters = fx.form().findChild<TFiltersForm*>("TFiltersForm");
+        const QString before = fx.form().options().dialogs.filter;
+        auto openCellEditor = [filters] {
+            filters->activateWindow();
+            QApplication::setActiveWindow(filters);
+            auto* g = filters->findChild<FiltersGrid*>("FiltersSG");
+            g->setFocus();
+            g->setCurrentDataCell(2, 0);
+            return qobject_cast<QLineEdit*>(g->indexWidget(g->currentIndex()));
+        };
+        for (const int key : {int(Qt::Key_Escape), int(Qt::Key_Return), int(Qt::Key_Enter)}) {
+            bool closed = false;
+            QTimer::singleShot(0, this, [&] {
+                QLineEdit* editor = openCellEditor();
+                QVERIFY(editor);
+                QTest::keyClicks(editor, "Mine");
+                QTest::keyClick(editor, Qt::Key(key));
+                closed = !filters->isVisible();
+                if (!closed)
+                    filters->reject();
+            });
+            fx.run("OptionsFiltersMnuItem");
+            QVERIFY(closed);
+            const QString expected =
+                key == Qt::Key_Escape ? before : QStringList(before.split('|').mid(0, 2) +
+                                                             QStringList{"Mine"} +
+                                                             before.split('|').mid(3))
+                                                     .join('|');
+            QCOMPARE(fx.form().options().dialogs.filter, expected);
+            fx.form().options().dialogs.filter = before;
+        }
+
+        QStringList visited;
+        QTimer::singleShot(0, this, [&] {
+            QLineEdit* editor = openCellEditor();
+            QVERIFY(editor);
+            QTest::keyClick(editor, Qt::Key_Backtab, Qt::ShiftModifier);
+            visited << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            for (int i = 0; i < 6; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                visited << QApplication::focusWidget()->objectName();
+            }
+            filters->reject();
+        });
+        fx.run("OptionsFiltersMnuItem");
+        QCOMPARE(visited, (QStringList{"CancelBtn", "InsertBtn", "DeleteBtn", "OrderBtn",
+                                       "DefaultExtEdit", "OKBtn", "CancelBtn"}));
+    }
+
     void theOpenAndSaveDialogsGetTheConfirmedFilters() {
         const QString chosen = "Text|*.txt|C|*.c|C and headers|*.c;*.h|Any|*.*";
         MainWindowFixture fx;
