@@ -147,7 +147,7 @@ private slots:
         MainWindowFixture fx;
         fx.start();
         for (const char* name : {"RunMnu", "ExecuteCurrentFileMnu", "ExecuteSpdBtn",
-                                 "OptionsRunMnu", "FileCopyMnu", "AddFavoritesMnu"})
+                                 "OptionsRunMnu", "FileCopyMnu", "FileMoveMnu"})
             QVERIFY2(!fx.isEnabled(name), name);
     }
 
