@@ -72,8 +72,8 @@ public:
     void EnableDocumentCommands(bool on);
     // The title for the shown document, with the open group's mark.
     void refreshTitle();
-    // Around opening many documents at once (a group): no repaint and no
-    // enabling refresh until the end.
+    // Around opening many documents at once (a group): the enabling is
+    // refreshed once, at the end.
     void beginBatch();
     void endBatch();
     void ApplyKeystrokeMapping(int mapping);

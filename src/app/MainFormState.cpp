@@ -29,15 +29,14 @@ void TMainForm::refreshTitle() {
     setWindowTitle(title);
 }
 
-void TMainForm::beginBatch() {
-    if (batchDepth_++ == 0)
-        setUpdatesEnabled(false);
-}
+// Paint requests are gathered until the event loop runs, so the window is
+// repainted once after the batch anyway; it is not frozen, because a message
+// box shown inside the batch must see the window under it repainted.
+void TMainForm::beginBatch() { ++batchDepth_; }
 
 void TMainForm::endBatch() {
     if (batchDepth_ == 0 || --batchDepth_ != 0)
         return;
-    setUpdatesEnabled(true);
     EnableSwitchCommands();
     if (!edit_->isHidden())
         EnableDocumentCommands(true);

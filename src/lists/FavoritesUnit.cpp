@@ -6,7 +6,6 @@
 
 #include "lists/FileLists.h"
 #include "lists/ListEditing.h"
-#include "util/PathStyle.h"
 #include "util/Prompts.h"
 
 namespace tw {
@@ -45,14 +44,10 @@ void TFavForm::load(const QString& filter, const QString& shownFile) {
 }
 
 void TFavForm::AddBtnClick() {
-    FileDialogRequest request;
-    request.filter = filter_;
-    request.hideReadOnly = true;
-    request.initialDir = addDialogFolder(list_.names(), dialogFolder_, shownFile_);
-    const QStringList chosen = prompts_.openFiles(request);
+    const QStringList chosen =
+        chooseFilesToAdd(prompts_, QString(), filter_, list_.names(), dialogFolder_, shownFile_);
     if (chosen.isEmpty())
         return;
-    dialogFolder_ = DirectoryPart(chosen.constLast());
     AddRules rules;
     rules.isSettingsFile = isSettingsFile_;
     rules.duplicateQuestion =

@@ -14,7 +14,6 @@
 #include "lists/ListEditing.h"
 #include "lists/OrderUnit.h"
 #include "util/NumericKeyFilter.h"
-#include "util/PathStyle.h"
 #include "util/Prompts.h"
 
 namespace tw {
@@ -256,15 +255,10 @@ void TGroupForm::refreshListButtons() {
 }
 
 void TGroupForm::AddBtnClick() {
-    FileDialogRequest request;
-    request.title = QStringLiteral("Add");
-    request.filter = filter_;
-    request.hideReadOnly = true;
-    request.initialDir = addDialogFolder(files_.names(), dialogFolder_, shownFile_);
-    const QStringList chosen = prompts_.openFiles(request);
+    const QStringList chosen = chooseFilesToAdd(prompts_, QStringLiteral("Add"), filter_,
+                                                files_.names(), dialogFolder_, shownFile_);
     if (chosen.isEmpty())
         return;
-    dialogFolder_ = DirectoryPart(chosen.constLast());
     AddRules rules;
     rules.isSettingsFile = isSettingsFile_;
     rules.duplicateQuestion =

@@ -15,6 +15,20 @@ QString addDialogFolder(const QStringList& listed, const QString& dialogFolder,
     return dialogFolder;
 }
 
+QStringList chooseFilesToAdd(Prompts& prompts, const QString& title, const QString& filter,
+                             const QStringList& listed, QString& dialogFolder,
+                             const QString& shownFile) {
+    FileDialogRequest request;
+    request.title = title;
+    request.filter = filter;
+    request.hideReadOnly = true;
+    request.initialDir = addDialogFolder(listed, dialogFolder, shownFile);
+    const QStringList chosen = prompts.openFiles(request);
+    if (!chosen.isEmpty())
+        dialogFolder = DirectoryPart(chosen.constLast());
+    return chosen;
+}
+
 bool addChosenFiles(GroupFiles& list, const QStringList& chosen, Prompts& prompts,
                     const AddRules& rules) {
     bool added = false;

@@ -17,6 +17,13 @@ class Prompts;
 QString addDialogFolder(const QStringList& listed, const QString& dialogFolder,
                         const QString& shownFile);
 
+// Runs Add's open dialog (one or more existing files, no read-only box),
+// starting as addDialogFolder says; dialogFolder then holds the folder the
+// files were chosen in. The chosen files, empty when cancelled.
+QStringList chooseFilesToAdd(Prompts& prompts, const QString& title, const QString& filter,
+                             const QStringList& listed, QString& dialogFolder,
+                             const QString& shownFile);
+
 struct AddRules {
     // Drops the settings file, showing its message.
     std::function<bool(const QString& name)> isSettingsFile;

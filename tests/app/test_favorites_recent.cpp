@@ -22,27 +22,6 @@
 using namespace tw;
 using namespace tw::test;
 
-namespace {
-
-void writeIni(MainWindowFixture& fx, const StoredSettings& s) {
-    QFile file(fx.programDir() + "tw162.ini");
-    file.open(QIODevice::WriteOnly);
-    file.write(writeSettings(s));
-}
-
-QStringList entries(MainWindowFixture& fx, const char* submenu) {
-    QStringList captions;
-    for (const QAction* entry : fx.form().findChild<QMenu*>(QString::fromLatin1(submenu))->actions())
-        captions << entry->text();
-    return captions;
-}
-
-void chooseEntry(MainWindowFixture& fx, const char* submenu, int index) {
-    fx.form().findChild<QMenu*>(QString::fromLatin1(submenu))->actions().at(index)->trigger();
-}
-
-} // namespace
-
 class FavoritesRecentTest : public QObject {
     Q_OBJECT
 private slots:
@@ -57,14 +36,14 @@ private slots:
         fx.run("FileNewMnu");                      // untitled: never listed
         fx.run("FileCloseCurrentFileMnu");
         fx.run("FileCloseAllFilesMnu");           // c, b, a, then the shown fav
-        QCOMPARE(entries(fx, "FileRecentMnu"),
+        QCOMPARE(fx.submenuCaptions("FileRecentMnu"),
                  (QStringList{"&1 " + a, "&2 " + b, "&3 " + c}));
         // Reopened and closed again, a file moves up instead of doubling.
-        chooseEntry(fx, "FileRecentMnu", 2);
+        fx.chooseEntry("FileRecentMnu", 2);
         QCOMPARE(fx.currentFileName(), c);
-        QCOMPARE(entries(fx, "FileRecentMnu").size(), 3);   // it stays until closed
+        QCOMPARE(fx.submenuCaptions("FileRecentMnu").size(), 3);   // it stays until closed
         fx.run("FileCloseCurrentFileMnu");
-        QCOMPARE(entries(fx, "FileRecentMnu"), (QStringList{"&1 " + c, "&2 " + a, "&3 " + b}));
+        QCOMPARE(fx.submenuCaptions("FileRecentMnu"), (QStringList{"&1 " + c, "&2 " + a, "&3 " + b}));
         QVERIFY(fx.prompts.texts().isEmpty());
     }
 
@@ -100,19 +79,19 @@ private slots:
         }
         StoredSettings s = firstRunSettings();
         s.recentFiles = {"&1 " + name.toUtf8(), "&2 /other"};
-        writeIni(fx, s);
+        fx.writeSettingsFile(s);
         TMainForm& form = fx.start();
         if (kind == "limit")
             for (int i = 0; i < 255; ++i)
                 fx.run("FileNewMnu");
         fx.prompts.answer(Answer::Yes);
-        chooseEntry(fx, "FileRecentMnu", 0);
+        fx.chooseEntry("FileRecentMnu", 0);
         QStringList expected;
         for (const QString& text : texts)
             expected << text.arg(name);
         QCOMPARE(fx.prompts.texts(), expected);
         QCOMPARE(form.lists().recentFiles().find(name) == 0, kept);
-        QCOMPARE(entries(fx, "FileRecentMnu").last(), kept ? QString("&2 /other") : QString("&1 /other"));
+        QCOMPARE(fx.submenuCaptions("FileRecentMnu").last(), kept ? QString("&2 /other") : QString("&1 /other"));
         QCoreApplication::processEvents();   // the removed entry is deleted safely afterwards
     }
 
@@ -122,19 +101,19 @@ private slots:
         const QString gone = fx.path("gone.txt");
         StoredSettings s = firstRunSettings();
         s.favorites = {"&1 " + gone.toUtf8(), "&2 " + a.toUtf8()};
-        writeIni(fx, s);
+        fx.writeSettingsFile(s);
         TMainForm& form = fx.start();
-        chooseEntry(fx, "FileFavoritesMnu", 1);
+        fx.chooseEntry("FileFavoritesMnu", 1);
         QCOMPARE(fx.currentFileName(), a);
 
         fx.prompts.answer(Answer::No);
-        chooseEntry(fx, "FileFavoritesMnu", 0);
+        fx.chooseEntry("FileFavoritesMnu", 0);
         QCOMPARE(fx.prompts.texts().last(),
                  QString("Do you wish to REMOVE \"%1\" from the favorites menu?").arg(gone));
-        QCOMPARE(entries(fx, "FileFavoritesMnu").size(), 2);
+        QCOMPARE(fx.submenuCaptions("FileFavoritesMnu").size(), 2);
         fx.prompts.answer(Answer::Yes);
-        chooseEntry(fx, "FileFavoritesMnu", 0);
-        QCOMPARE(entries(fx, "FileFavoritesMnu"), QStringList{"&1 " + a});
+        fx.chooseEntry("FileFavoritesMnu", 0);
+        QCOMPARE(fx.submenuCaptions("FileFavoritesMnu"), QStringList{"&1 " + a});
         QCoreApplication::processEvents();
 
         // Add To Favorites: enabled only for a file not yet there.
@@ -164,7 +143,7 @@ private slots:
         fx.run("AddFavoritesMnu");
         QCOMPARE(fx.prompts.texts(),
                  QStringList{QString("Do you with to DELETE \"%1\" from the \"File|Open Recent\" menu?").arg(a)});
-        QCOMPARE(entries(fx, "FileFavoritesMnu"), QStringList{"&1 " + a});
+        QCOMPARE(fx.submenuCaptions("FileFavoritesMnu"), QStringList{"&1 " + a});
         QCOMPARE(form.lists().recentFiles().count(), recentLeft);
         fx.prompts.clear();
         form.lists().AddFavorite(a);
@@ -176,12 +155,12 @@ private slots:
         StoredSettings s = firstRunSettings();
         for (int i = 0; i < 255; ++i)
             s.favorites << QByteArray("/f/") + QByteArray::number(i);
-        writeIni(fx, s);
+        fx.writeSettingsFile(s);
         TMainForm& form = fx.start();
         QVERIFY(!form.lists().AddFavorite("/f/new"));
         QCOMPARE(fx.prompts.texts(),
                  QStringList{"The favorites menu already holds 255 files: \"/f/new\" was not added."});
-        QCOMPARE(entries(fx, "FileFavoritesMnu").size(), 255);
+        QCOMPARE(fx.submenuCaptions("FileFavoritesMnu").size(), 255);
     }
 
     void theFavoritesEditorAddsRemovesAndOrders() {
@@ -191,7 +170,7 @@ private slots:
         const QString c = fx.writeFile("c.txt", "c\n");
         StoredSettings s = firstRunSettings();
         s.favorites = {"&1 " + a.toUtf8()};
-        writeIni(fx, s);
+        fx.writeSettingsFile(s);
         TMainForm& form = fx.start();
         TFavForm& editor = form.FavForm();
         editor.load(QString(), form.documents().CurrentFileName());
@@ -215,12 +194,12 @@ private slots:
         QCOMPARE(editor.names(), (QStringList{a, c}));
 
         editor.findChild<QPushButton*>("CancelBtn")->click();
-        QCOMPARE(entries(fx, "FileFavoritesMnu"), QStringList{"&1 " + a});
+        QCOMPARE(fx.submenuCaptions("FileFavoritesMnu"), QStringList{"&1 " + a});
         editor.load(QString(), QString());
         fx.prompts.chooseFiles({c});
         editor.AddBtnClick();
         editor.OKBtnClick();
-        QCOMPARE(entries(fx, "FileFavoritesMnu"), (QStringList{"&1 " + a, "&2 " + c}));
+        QCOMPARE(fx.submenuCaptions("FileFavoritesMnu"), (QStringList{"&1 " + a, "&2 " + c}));
     }
 
     void theRecentEditorKeepsTheFirstNamesUpToItsMaximum() {
@@ -229,7 +208,7 @@ private slots:
         for (int i = 1; i <= 10; ++i)
             s.recentFiles << QByteArray("/r/") + QByteArray::number(i);
         s.maxRecentFiles = 0;   // damaged: 28 in force
-        writeIni(fx, s);
+        fx.writeSettingsFile(s);
         TMainForm& form = fx.start();
         TRecentForm& editor = form.RecentForm();
         editor.load();
@@ -239,7 +218,7 @@ private slots:
         QCOMPARE(editor.findChild<QGroupBox*>("RecentCB")->title(), QString("(10) &Files in Recent Menu"));
         editor.maximumBox().setValue(3);
         editor.OKBtnClick();
-        QCOMPARE(entries(fx, "FileRecentMnu"), (QStringList{"&1 /r/1", "&2 /r/2", "&3 /r/3"}));
+        QCOMPARE(fx.submenuCaptions("FileRecentMnu"), (QStringList{"&1 /r/1", "&2 /r/2", "&3 /r/3"}));
         QCOMPARE(form.options().MaxRecentFiles, 3);
 
         // The first close after a damaged maximum works like any other.
@@ -247,8 +226,8 @@ private slots:
         const QString f = fx.writeFile("f.txt", "f\n");
         form.files().OpenAsCurrent(f, true);
         fx.run("FileCloseCurrentFileMnu");
-        QCOMPARE(entries(fx, "FileRecentMnu").first(), "&1 " + f);
-        QCOMPARE(entries(fx, "FileRecentMnu").size(), 4);
+        QCOMPARE(fx.submenuCaptions("FileRecentMnu").first(), "&1 " + f);
+        QCOMPARE(fx.submenuCaptions("FileRecentMnu").size(), 4);
     }
 };
 

@@ -24,19 +24,6 @@ using namespace tw::test;
 
 namespace {
 
-void writeIni(MainWindowFixture& fx, const StoredSettings& s) {
-    QFile file(fx.programDir() + "tw162.ini");
-    file.open(QIODevice::WriteOnly);
-    file.write(writeSettings(s));
-}
-
-QStringList entries(MainWindowFixture& fx) {
-    QStringList captions;
-    for (const QAction* entry : fx.form().findChild<QMenu*>("FileOpenGroupMnu")->actions())
-        captions << entry->text();
-    return captions;
-}
-
 template <typename T = QPushButton>
 T* control(TGroupForm& editor, const char* name) {
     return editor.findChild<T*>(QString::fromLatin1(name));
@@ -97,7 +84,7 @@ private slots:
         QCOMPARE(editor.files().mainFile(), 1);
         QVERIFY(control(editor, "SaveBtn")->isEnabled());
         click(editor, "SaveBtn");
-        QCOMPARE(entries(fx), QStringList{"&1 Project"});
+        QCOMPARE(fx.submenuCaptions("FileOpenGroupMnu"), QStringList{"&1 Project"});
         QCOMPARE(form.lists().groups().files(1).names(), (QStringList{a, b}));
         QCOMPARE(form.lists().groups().files(1).mainFile(), 1);
         QVERIFY(control(editor, "DeleteBtn")->isEnabled());
@@ -109,7 +96,7 @@ private slots:
         const QString a = fx.writeFile("a.c", "a\n");
         const QString b = fx.writeFile("b.c", "b\n");
         const QString c = fx.writeFile("c.c", "c\n");
-        writeIni(fx, threeGroups(a, b, c));
+        fx.writeSettingsFile(threeGroups(a, b, c));
         TMainForm& form = fx.start();
         form.lists().OpenGroup(3);
         QCOMPARE(form.windowTitle(), QString("Tarnwick - [Three] %1").arg(b));
@@ -124,7 +111,7 @@ private slots:
         fx.prompts.answer(Answer::Yes);   // Sure?
         click(editor, "DeleteBtn");
         QCOMPARE(fx.prompts.texts(), QStringList{"Sure you with to DELETE this group?"});
-        QCOMPARE(entries(fx), (QStringList{"&1 Two", "&2 Three"}));
+        QCOMPARE(fx.submenuCaptions("FileOpenGroupMnu"), (QStringList{"&1 Two", "&2 Three"}));
         QCOMPARE(form.lists().groups().openGroup(), 2);
         QCOMPARE(form.lists().OpenGroupMainFile(), b);
         QCOMPARE(control<QLineEdit>(editor, "NameEdit")->text(), QString("Two"));
@@ -143,7 +130,7 @@ private slots:
         const QString a = fx.writeFile("a.c", "a\n");
         const QString b = fx.writeFile("b.c", "b\n");
         const QString c = fx.writeFile("c.c", "c\n");
-        writeIni(fx, threeGroups(a, b, c));
+        fx.writeSettingsFile(threeGroups(a, b, c));
         TMainForm& form = fx.start();
         form.lists().OpenGroup(1);
         QCOMPARE(fx.tabCaptions(), QStringList{"a.c"});
@@ -165,7 +152,7 @@ private slots:
         const QString a = fx.writeFile("a.c", "a\n");
         const QString b = fx.writeFile("b.c", "b\n");
         const QString c = fx.writeFile("c.c", "c\n");
-        writeIni(fx, threeGroups(a, b, c));
+        fx.writeSettingsFile(threeGroups(a, b, c));
         TMainForm& form = fx.start();
         form.lists().OpenGroup(2);
         TGroupForm& editor = form.GroupForm();
@@ -176,7 +163,7 @@ private slots:
             order.accept();
         });
         click(editor, "MenuItemOrderBtn");
-        QCOMPARE(entries(fx), (QStringList{"&1 One", "&2 Three", "&3 Two"}));
+        QCOMPARE(fx.submenuCaptions("FileOpenGroupMnu"), (QStringList{"&1 One", "&2 Three", "&3 Two"}));
         QCOMPARE(form.lists().groups().openGroup(), 3);
         QCOMPARE(form.lists().OpenGroupMainFile(), b);
         QCOMPARE(control<QLineEdit>(editor, "GroupNumEdit")->text(), QString("3"));
@@ -189,7 +176,7 @@ private slots:
         const QString a = fx.writeFile("a.c", "a\n");
         const QString b = fx.writeFile("b.c", "b\n");
         const QString c = fx.writeFile("c.c", "c\n");
-        writeIni(fx, threeGroups(a, b, c));
+        fx.writeSettingsFile(threeGroups(a, b, c));
         TMainForm& form = fx.start();
         TGroupForm& editor = form.GroupForm();
         editor.load(QString(), QString());   // no group open: a new record
@@ -214,13 +201,13 @@ private slots:
         StoredSettings s = firstRunSettings();
         for (int i = 1; i <= 28; ++i)
             s.groups << StoredGroup{"G" + QByteArray::number(i), {"/g"}, -1};
-        writeIni(fx, s);
+        fx.writeSettingsFile(s);
         TMainForm& form = fx.start();
         TGroupForm& editor = form.GroupForm();
         editor.load(QString(), QString());
         QCOMPARE(control<QLineEdit>(editor, "GroupNumEdit")->text(), QString("28"));
         QVERIFY(!control(editor, "NewBtn")->isEnabled());
-        QCOMPARE(entries(fx).at(8), QString("G9"));   // as stored, unnumbered
+        QCOMPARE(fx.submenuCaptions("FileOpenGroupMnu").at(8), QString("G9"));   // as stored, unnumbered
         editor.unload();
     }
 };

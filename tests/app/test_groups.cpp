@@ -20,14 +20,6 @@ using namespace tw::test;
 
 namespace {
 
-QString ini(MainWindowFixture& fx) { return fx.programDir() + "tw162.ini"; }
-
-void writeIni(MainWindowFixture& fx, const StoredSettings& s) {
-    QFile file(ini(fx));
-    file.open(QIODevice::WriteOnly);
-    file.write(writeSettings(s));
-}
-
 // Settings with no documents to reopen and the given groups.
 StoredSettings withGroups(const QList<StoredGroup>& groups, int openGroup = 0) {
     StoredSettings s = firstRunSettings();
@@ -43,12 +35,6 @@ QList<QByteArray> utf8(const QStringList& names) {
     return bytes;
 }
 
-void chooseEntry(MainWindowFixture& fx, const char* submenu, int index) {
-    QMenu* menu = fx.form().findChild<QMenu*>(QString::fromLatin1(submenu));
-    QVERIFY(menu && index < menu->actions().size());
-    menu->actions().at(index)->trigger();
-}
-
 } // namespace
 
 class GroupsTest : public QObject {
@@ -60,14 +46,14 @@ private slots:
         const QString b = fx.writeFile("b.c", "B\n");
         const QString c = fx.writeFile("c.h", "C\n");
         const QString gone = fx.path("gone.c");
-        writeIni(fx, withGroups({StoredGroup{"&1 Proj", utf8({a, gone, b, c}), 3}}));
+        fx.writeSettingsFile(withGroups({StoredGroup{"&1 Proj", utf8({a, gone, b, c}), 3}}));
         TMainForm& form = fx.start();
         QVERIFY(!fx.documentShown());
         QVERIFY(fx.isEnabled("FileOpenGroupMnu"));
         QVERIFY(!fx.isEnabled("ViewMainFileMnu"));
 
         fx.prompts.answer(Answer::Yes);   // DELETE the missing file from the group
-        chooseEntry(fx, "FileOpenGroupMnu", 0);
+        fx.chooseEntry("FileOpenGroupMnu", 0);
         QCOMPARE(fx.prompts.texts(),
                  (QStringList{QString("File \"%1\" cannot be found").arg(gone),
                               QString("Do you wish to DELETE \"%1\" from Proj?").arg(gone)}));
@@ -87,7 +73,7 @@ private slots:
 
         // Opening it again opens nothing twice and closes nothing.
         fx.prompts.clear();
-        chooseEntry(fx, "FileOpenGroupMnu", 0);
+        fx.chooseEntry("FileOpenGroupMnu", 0);
         QCOMPARE(fx.tabCaptions().size(), 3);
         QVERIFY(fx.prompts.texts().isEmpty());
     }
@@ -98,9 +84,9 @@ private slots:
         const QString a = fx.writeFile("a.c", "a\n");
         const QString b = fx.writeFile("b.c", "b\n");
         const QString y = fx.writeFile("y.txt", "y\n");
-        writeIni(fx, withGroups({StoredGroup{"&1 G", utf8({a, b}), -1}}));
+        fx.writeSettingsFile(withGroups({StoredGroup{"&1 G", utf8({a, b}), -1}}));
         TMainForm& form = fx.start({x});
-        chooseEntry(fx, "FileOpenGroupMnu", 0);   // a is shown, x and b parked
+        fx.chooseEntry("FileOpenGroupMnu", 0);   // a is shown, x and b parked
         QCOMPARE(form.files().OpenAsCurrent(y, true), OpenOk);
         QCOMPARE(fx.tabCaptions(), (QStringList{"x.txt", "a.c", "b.c", "y.txt"}));
         // Give the two outsiders new texts: Save All must put each in its file.
@@ -132,9 +118,9 @@ private slots:
         MainWindowFixture fx;
         const QString a = fx.writeFile("a.c", "a\n");
         const QString b = fx.writeFile("b.c", "b\n");
-        writeIni(fx, withGroups({StoredGroup{"&1 G", utf8({a, b}), -1}}));
+        fx.writeSettingsFile(withGroups({StoredGroup{"&1 G", utf8({a, b}), -1}}));
         TMainForm& form = fx.start();
-        chooseEntry(fx, "FileOpenGroupMnu", 0);
+        fx.chooseEntry("FileOpenGroupMnu", 0);
         fx.run("ViewNextMnu");   // b shown, a parked
         fx.form().documents().SelectTab(0);
         form.Edit()->setTextBytes("changed");
@@ -155,11 +141,11 @@ private slots:
         QStringList names;
         for (int i = 1; i <= 4; ++i)
             names << fx.writeFile(QString("f%1.c").arg(i), "f\n");
-        writeIni(fx, withGroups({StoredGroup{"&1 Big", utf8(names), 2}}));
+        fx.writeSettingsFile(withGroups({StoredGroup{"&1 Big", utf8(names), 2}}));
         TMainForm& form = fx.start();
         for (int i = 0; i < 253; ++i)
             fx.run("FileNewMnu");
-        chooseEntry(fx, "FileOpenGroupMnu", 0);
+        fx.chooseEntry("FileOpenGroupMnu", 0);
         QCOMPARE(form.documents().DocCount(), 255);
         QCOMPARE(fx.prompts.texts(), QStringList{"No more Files can be Opened!"});
         QCOMPARE(form.lists().groups().files(1).names(), names);
@@ -169,9 +155,9 @@ private slots:
     void saveAsRenamesTheMemberOnlyOnceTheFileIsWritten() {
         MainWindowFixture fx;
         const QString a = fx.writeFile("a.c", "a\n");
-        writeIni(fx, withGroups({StoredGroup{"&1 G", utf8({a}), 0}}));
+        fx.writeSettingsFile(withGroups({StoredGroup{"&1 G", utf8({a}), 0}}));
         TMainForm& form = fx.start();
-        chooseEntry(fx, "FileOpenGroupMnu", 0);
+        fx.chooseEntry("FileOpenGroupMnu", 0);
 
         // Into a folder that is not there: nothing changes.
         fx.prompts.choose(fx.path("no/such/dir/b.c"));
@@ -216,9 +202,9 @@ private slots:
         const QString b = fx.writeFile("b.c", "b\n");
         StoredSettings s = withGroups({StoredGroup{"&1 G", utf8({a, b}), -1}});
         s.persistentGroups = persistent ? 1 : 0;
-        writeIni(fx, s);
+        fx.writeSettingsFile(s);
         fx.start({x});
-        chooseEntry(fx, "FileOpenGroupMnu", 0);
+        fx.chooseEntry("FileOpenGroupMnu", 0);
         // Persistent groups open on their own: x was closed first.
         QCOMPARE(fx.tabCaptions().size(), persistent ? 2 : 3);
         fx.run("ViewNextMnu");   // b shown
@@ -246,13 +232,13 @@ private slots:
         s.windowTop = 50;
         s.windowWidth = 600;
         s.windowHeight = 400;
-        writeIni(fx, s);
-        const QByteArray before = MainWindowFixture::readFile(ini(fx));
+        fx.writeSettingsFile(s);
+        const QByteArray before = MainWindowFixture::readFile(fx.programDir() + "tw162.ini");
         TMainForm& form = fx.start();
         QCOMPARE(form.windowTitle(), QString("Tarnwick - [Two] %1").arg(a));
         QCOMPARE(form.lists().recentFiles().fileName(1), QString::fromUtf8("/r/d\xc3\xa9j\xc3\xa0"));
         QVERIFY(form.close());
-        const QList<QByteArray> after = MainWindowFixture::readFile(ini(fx)).split('\n');
+        const QList<QByteArray> after = MainWindowFixture::readFile(fx.programDir() + "tw162.ini").split('\n');
         const QList<QByteArray> lines = before.split('\n');
         for (int i = 0; i < lines.size(); ++i)
             QCOMPARE(after.value(i), lines.at(i));

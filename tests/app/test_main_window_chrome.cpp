@@ -150,7 +150,7 @@ private slots:
         fx.start();
         // Run without records and Execute without a record for ".txt" are disabled too.
         for (const char* name : {"RunMnu", "ExecuteCurrentFileMnu", "ExecuteSpdBtn",
-                                 "FileCopyMnu"})
+                                 "FileCopyMnu", "FileMoveMnu"})
             QVERIFY2(!fx.isEnabled(name), name);
     }
 

@@ -2,12 +2,14 @@
 
 #include <QAction>
 #include <QFile>
+#include <QMenu>
 #include <QTabBar>
 #include <QToolButton>
 
 #include "app/DocumentTable.h"
 #include "editing/EditControl.h"
 #include "platform/ProgramDirectory.h"
+#include "settings/SettingsCodec.h"
 
 namespace tw::test {
 
@@ -86,6 +88,27 @@ QList<int> MainWindowFixture::tabMap() const {
     for (int i = 0; i < form_->Tabs()->count(); ++i)
         map << form_->documents().slotOfTab(i);
     return map;
+}
+
+void MainWindowFixture::writeSettingsFile(const StoredSettings& settings) const {
+    QFile file(programDir() + QStringLiteral("tw162.ini"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(writeSettings(settings)) < 0)
+        qFatal("cannot write the settings file");
+}
+
+QStringList MainWindowFixture::submenuCaptions(const QString& submenu) const {
+    QStringList captions;
+    if (const QMenu* menu = form_->findChild<QMenu*>(submenu))
+        for (const QAction* entry : menu->actions())
+            captions << entry->text();
+    return captions;
+}
+
+void MainWindowFixture::chooseEntry(const QString& submenu, int index) {
+    const QMenu* menu = form_->findChild<QMenu*>(submenu);
+    if (!menu || index >= menu->actions().size())
+        qFatal("no entry %d in %s", index, qPrintable(submenu));
+    menu->actions().at(index)->trigger();
 }
 
 void MainWindowFixture::discardAll() {

@@ -11,6 +11,10 @@
 #include "support/RecordingStarter.h"
 #include "util/ScriptedPrompts.h"
 
+namespace tw {
+struct StoredSettings;
+}
+
 namespace tw::test {
 
 class MainWindowFixture {
@@ -40,6 +44,11 @@ public:
     QStringList tabCaptions() const;
     // TabSlotMap as a list, one entry per tab.
     QList<int> tabMap() const;
+    // Writes the settings file the next start reads.
+    void writeSettingsFile(const StoredSettings& settings) const;
+    // The captions of a user-defined submenu's entries, and the click of one.
+    QStringList submenuCaptions(const QString& submenu) const;
+    void chooseEntry(const QString& submenu, int index);
     // Closes every document without questions, so the window can go.
     void discardAll();
 
