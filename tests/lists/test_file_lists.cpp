@@ -116,6 +116,24 @@ private slots:
         QVERIFY(!lists.ChangeGroupEntry("/p/other", "/p/c"));   // neither member nor untitled
     }
 
+    void aGroupsTwoHundredFiftySixthFileIsRefusedWithAMessage() {
+        NoDocuments docs;
+        ScriptedPrompts prompts;
+        EditorOptions options;
+        FileLists lists(docs, prompts, options);
+        StoredSettings s;
+        StoredGroup full{"&1 Full", {}, -1};
+        for (int i = 0; i < 255; ++i)
+            full.files << "/p/" + QByteArray::number(i);
+        s.groups = {full};
+        s.openGroup = 1;
+        lists.load(s);
+        QVERIFY(!lists.AddToOpenGroup("/p/more", false));
+        QCOMPARE(prompts.texts(),
+                 QStringList{"Group \"Full\" already holds 255 files: \"/p/more\" was not added."});
+        QCOMPARE(lists.groups().files(1).count(), 255);
+    }
+
     void removingFromTheOpenGroupKeepsTheMainFile() {
         NoDocuments docs;
         ScriptedPrompts prompts;
