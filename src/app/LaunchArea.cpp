@@ -63,7 +63,7 @@ TRunForm& LaunchArea::runForm() {
 }
 
 void LaunchArea::showHelp(int topic) {
-    form_.helpViewer()->showTopic(programDirectory() + QStringLiteral("Tarnwick.hlp"), topic);
+    form_.helpViewer()->showTopic(programFile(QStringLiteral("Tarnwick.hlp")), topic);
 }
 
 void LaunchArea::load(const QList<StoredExecRecord>& exec, int executeShortcut,

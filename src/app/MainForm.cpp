@@ -47,6 +47,7 @@ TMainForm::TMainForm(Prompts& prompts, const QStringList& arguments, QWidget* pa
     connectLaunchCommands();
     connectListCommands();
     connectViewToggles();
+    connectDesktopConveniences();
     connectMenuOpening();
     markUnbuiltCommands();
     startUp(arguments);
@@ -87,7 +88,7 @@ void TMainForm::buildWindow() {
     setCentralWidget(central);
 
     auto* helpKey = new MenuHelpKey(this, [this](int topic) {
-        help_->showTopic(programDirectory() + QStringLiteral("Tarnwick.hlp"), topic);
+        help_->showTopic(programFile(QStringLiteral("Tarnwick.hlp")), topic);
     });
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
         helpKey->watch(menu);
@@ -169,7 +170,7 @@ void TMainForm::markUnbuiltCommands() {
 }
 
 void TMainForm::HelpContentsMnuClick() {
-    help_->showTopic(programDirectory() + QStringLiteral("Tarnwick.hlp"), 1);
+    help_->showTopic(programFile(QStringLiteral("Tarnwick.hlp")), 1);
 }
 
 void TMainForm::showPopupMenu(const QPoint& globalPos) {

@@ -128,6 +128,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -151,6 +153,11 @@ private:
     void ViewSelectFileMnuClick();
     TViewForm& ViewForm();
     void connectViewToggles();
+    // Files dropped on the window, the extra document keys and the tabs'
+    // middle click (MainFormDesktop.cpp).
+    void connectDesktopConveniences();
+    void openDroppedFiles(const QStringList& names);
+    void runIfEnabled(const char* name);
     void connectMenuOpening();
     void markUnbuiltCommands();
     void startUp(const QStringList& arguments);

@@ -25,6 +25,8 @@ void TMainForm::connectEditingCommands() {
     actions.ClipCopy = [this] { ClipCopy(); };
     actions.ClipPaste = [this] { ClipPaste(); };
     actions.ShowClipboardPanel = [this] { ShowClipboardPanel(); };
+    actions.ViewNext = [this] { runIfEnabled("ViewNextMnu"); };
+    actions.ViewPrevious = [this] { runIfEnabled("ViewPreviousMnu"); };
     keys_ = new EditKeyHandler(*edit_, options_, std::move(actions));
 
     auto bind = [this](const char* item, auto handler) {

@@ -81,7 +81,7 @@ TFavForm& TMainForm::FavForm() {
                                 [this](const QString& name) { return files_->IsSettingsFile(name, true); },
                                 this);
         connect(favForm_, &TFavForm::helpRequested, this, [this](int topic) {
-            help_->showTopic(programDirectory() + QStringLiteral("Tarnwick.hlp"), topic);
+            help_->showTopic(programFile(QStringLiteral("Tarnwick.hlp")), topic);
         });
     }
     return *favForm_;
@@ -94,7 +94,7 @@ TGroupForm& TMainForm::GroupForm() {
             [this](const QString& name) { return files_->IsSettingsFile(name, true); },
             [this] { return options_.ConfirmPrompts; }, this);
         connect(groupForm_, &TGroupForm::helpRequested, this, [this](int topic) {
-            help_->showTopic(programDirectory() + QStringLiteral("Tarnwick.hlp"), topic);
+            help_->showTopic(programFile(QStringLiteral("Tarnwick.hlp")), topic);
         });
     }
     return *groupForm_;

@@ -22,7 +22,7 @@ void TMainForm::startFirstRun(const QStringList& arguments) {
     ShowLineColumn();
     options_.dialogs.filter = kFirstRunFilter;
     if (processCommandLine(arguments) == 0) {
-        if (files_->OpenAsCurrent(programDirectory() + QStringLiteral("readme.txt"), true) != OpenOk)
+        if (files_->OpenAsCurrent(programFile(QStringLiteral("readme.txt")), true) != OpenOk)
             table_->SetCurrentFileName(QString());
     }
     ApplyScrollBars();

@@ -1,6 +1,7 @@
 #include "editing/EditControl.h"
 
 #include "util/Colours.h"
+#include "util/DroppedFiles.h"
 
 #include <QAccessibleWidget>
 #include <QColor>
@@ -430,7 +431,27 @@ void EditControl::inputMethodEvent(QInputMethodEvent* event) {
     QsciScintillaBase::inputMethodEvent(event);
 }
 
+void EditControl::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedLocalFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        QsciScintillaBase::dragEnterEvent(event);
+}
+
+void EditControl::dragMoveEvent(QDragMoveEvent* event) {
+    if (!droppedLocalFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        QsciScintillaBase::dragMoveEvent(event);
+}
+
 void EditControl::dropEvent(QDropEvent* event) {
+    // Files from a file manager are opened, not pasted as their names.
+    if (const QStringList files = droppedLocalFiles(event->mimeData()); !files.isEmpty()) {
+        event->acceptProposedAction();
+        emit filesDropped(files);
+        return;
+    }
     if (event->mimeData() && event->mimeData()->hasText())
         makeRoomFor(event->mimeData()->text());
     QsciScintillaBase::dropEvent(event);

@@ -118,6 +118,8 @@ public:
 signals:
     void contextMenuRequested(const QPoint& globalPos);
     void escapePressed();
+    // Local files dropped on the control from a file manager, in order.
+    void filesDropped(const QStringList& names);
     // Any change of modified flag, selection, text or undo availability.
     void stateChanged();
     void modifiedChanged(bool modified);
@@ -128,6 +130,8 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

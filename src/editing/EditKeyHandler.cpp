@@ -52,6 +52,16 @@ bool EditKeyHandler::editKeyPressed(const QKeyEvent& event) {
     // Esc is reported by the control itself right after this handler
     // (EditControl::escapePressed), so the steps above come first.
 
+    const bool ctrlShift = mods == (Qt::ControlModifier | Qt::ShiftModifier);
+    if ((ctrl && (key == Qt::Key_Tab || key == Qt::Key_PageDown))) {
+        run(actions_.ViewNext);
+        return true;
+    }
+    if ((ctrlShift && (key == Qt::Key_Backtab || key == Qt::Key_Tab)) ||
+        (ctrl && key == Qt::Key_PageUp)) {
+        run(actions_.ViewPrevious);
+        return true;
+    }
     if (key == Qt::Key_Insert && plain) {
         // SetInsertMode also switches the control's overwrite mode, so the
         // control must not toggle it a second time.

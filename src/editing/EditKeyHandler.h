@@ -26,6 +26,11 @@ struct EditKeyActions {
     std::function<void()> ClipCopy;
     std::function<void()> ClipPaste;
     std::function<void()> ShowClipboardPanel;
+    // Ctrl+Tab and Ctrl+PgDn, Ctrl+Shift+Tab and Ctrl+PgUp: the keys of every
+    // desktop editor for the next and the previous document. Any shortcut of
+    // the menus on these keys comes first, since shortcuts act before keys.
+    std::function<void()> ViewNext;
+    std::function<void()> ViewPrevious;
 };
 
 class EditKeyHandler : public QObject, public EditInputHook {
