@@ -207,7 +207,9 @@ void EditControl::holdAsUtf8() {
     SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()), utf8.constData());
     SendScintilla(SCI_ENDUNDOACTION);
     SendScintilla(SCI_SETSEL, static_cast<unsigned long>(anchor), static_cast<long>(caret));
-    emit stateChanged();
+    // The container action leaves the save point without telling (this
+    // Scintilla notifies only text changes), so the flag is asked for.
+    onSavePoint(SendScintilla(SCI_GETMODIFY) == 0);
 }
 
 void EditControl::onEncodingStep(bool undone) {

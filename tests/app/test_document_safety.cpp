@@ -158,6 +158,20 @@ private slots:
         QCOMPARE(form.Edit()->selectedBytes(), QByteArray("cd"));
     }
 
+    void typingTheFirstCharacterLatin1CannotHoldMarksTheDocumentModified() {
+        MainWindowFixture fx;
+        const QString name = fx.writeFile("latin.txt", "caf\xe9\n");
+        TMainForm& form = fx.start({name});
+        form.Edit()->setSelStart(4);
+        typeText(form.Edit(), QString::fromUtf8("€"));
+        QVERIFY(form.Edit()->isModified());
+        QCOMPARE(form.panelText(1), QStringLiteral("Modified"));
+        QVERIFY(fx.isEnabled("FileSaveMnu"));
+        fx.prompts.answer(Answer::Yes);
+        fx.run("FileSaveMnu");
+        QCOMPARE(fx.readFile(name), QByteArray("caf\xc3\xa9\xe2\x82\xac\n"));
+    }
+
     void aCharacterLatin1CannotHoldIsKeptAndAskedAbout() {
         MainWindowFixture fx;
         const QString name = fx.writeFile("latin.txt", "caf\xe9\n");
