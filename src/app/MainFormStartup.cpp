@@ -92,7 +92,7 @@ bool TMainForm::FormCloseQuery() {
             slot == 0 ? edit_->isModified() : table_->record(slot)->Modified;
         if (answer == Answer::Yes && stillModified &&
             prompts_.ask(QStringLiteral("Still Wish to Exit Without Saving Changes?"),
-                         MessageType::Confirmation, Buttons::YesNo) != Answer::Yes)
+                         MessageType::Confirmation, Buttons::YesNoDefaultNo) != Answer::Yes)
             return false;
     }
     return true;
