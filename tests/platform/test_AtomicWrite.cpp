@@ -158,6 +158,15 @@ void TestAtomicWrite::failedWriteLeavesOldFileWhole()
     QVERIFY(!error.isEmpty());
     QCOMPARE(readRaw(file), old);
     QCOMPARE(entries(disk.path()), QStringList{QStringLiteral("full.txt")});
+
+    // Written in place (a second name): the same, and no copy is left.
+    const QString second = disk.path() + QStringLiteral("/second.txt");
+    QVERIFY(::link(QFile::encodeName(file).constData(), QFile::encodeName(second).constData()) == 0);
+    QVERIFY(!write(file, QByteArray(100 * 1024, 'n')).isEmpty());
+    QCOMPARE(readRaw(second), old);
+    QVERIFY(write(file, QByteArray(30 * 1024, 'n')).isEmpty());
+    QCOMPARE(readRaw(second), QByteArray(30 * 1024, 'n'));
+    QCOMPARE(entries(disk.path()), (QStringList{QStringLiteral("full.txt"), QStringLiteral("second.txt")}));
 }
 
 void TestAtomicWrite::refusesFoldersAndMissingFolders()
