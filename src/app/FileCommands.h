@@ -19,6 +19,7 @@ class EditControl;
 class FileListHooks;
 class SystemClipboard;
 struct EditorOptions;
+struct JournalEntry;
 
 class FileCommands {
 public:
@@ -56,6 +57,10 @@ public:
     bool CloseCurrentDocument();
     bool CloseAllDocuments();
     void FileCloseCurrentFileMnuClick();
+
+    // A document recovered from the journal of an editor that died, shown as
+    // a new modified document under its own name; false at the limit.
+    bool OpenRecovered(const JournalEntry& entry);
 
     // Esc in the edit control: a mail message on the clipboard becomes the
     // shown document's text, named after its first line and subject.

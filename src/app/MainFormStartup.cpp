@@ -8,6 +8,7 @@
 #include "app/DocumentTable.h"
 #include "app/FileCommands.h"
 #include "app/HelpViewer.h"
+#include "app/RecoveryJournal.h"
 #include "editing/EditControl.h"
 #include "platform/FileAttributes.h"
 #include "platform/ProgramDirectory.h"
@@ -104,6 +105,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     SaveSettings();
+    journal_->finishCleanly();
     help_->close();
     event->accept();
 }

@@ -24,11 +24,16 @@ namespace {
 
 mode_t currentUmask()
 {
-    // The umask can only be read by setting it; the editor creates files from
-    // one thread, so the brief change is not observed.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
+    // Read without changing it: the recovery journal writes from a thread of
+    // its own, and a brief umask(0) would let another thread create a file
+    // open to everyone.
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("Umask:"))
+                return mode_t(line.mid(6).trimmed().toUInt(nullptr, 8));
+    }
+    return 022;
 }
 
 // Checks that the existing target may be replaced; returns 0 or errno.
