@@ -85,6 +85,37 @@ private slots:
         QVERIFY(result);
         QCOMPARE(result->fileName, dir.filePath(chosen));
     }
+
+    // A typed name is one name, quotes and all: Qt would read
+    // `it's "quoted".txt` as a list of quoted names and keep `quoted`.
+    void theSaveDialogKeepsQuotesInATypedName_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("quotes") << "it's \"quoted\".txt" << "it's \"quoted\".txt";
+        QTest::newRow("quotes, no extension") << "say \"hi\"" << "say \"hi\".txt";
+        QTest::newRow("plain") << "plain" << "plain.txt";
+    }
+    void theSaveDialogKeepsQuotesInATypedName() {
+        QFETCH(QString, typed);
+        QFETCH(QString, chosen);
+        QTemporaryDir dir;
+        QtPrompts prompts;
+        FileDialogRequest request;
+        request.filter = QStringLiteral("Text Files|*.txt|Any File|*.*");
+        request.defaultExt = QStringLiteral("txt");
+        request.initialDir = dir.path();
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* nameBox = dialog->findChild<QLineEdit*>("fileNameEdit");
+            QVERIFY(nameBox);
+            nameBox->setText(typed);
+            QTest::keyClick(nameBox, Qt::Key_Return);
+        });
+        const auto result = prompts.saveFile(request);
+        QVERIFY(result);
+        QCOMPARE(result->fileName, dir.filePath(chosen));
+    }
 };
 
 QTEST_MAIN(QtPromptsTest)
