@@ -122,7 +122,7 @@ private slots:
         QVERIFY(edit->isModified());
         QVERIFY(waitFor([&] { return journalEntries(first.programDir()).size() == 1; }));
 
-        MainWindowFixture second(false);
+        MainWindowFixture second;
         copyRecovery(first.programDir(), second.programDir());
         second.prompts.answer(Answer::Yes);
         second.start();
@@ -148,7 +148,7 @@ private slots:
         first.start({QStringLiteral("first text"), QStringLiteral("second text")});
         QVERIFY(waitFor([&] { return journalEntries(first.programDir()).size() == 2; }));
 
-        MainWindowFixture damaged(false);
+        MainWindowFixture damaged;
         copyRecovery(first.programDir(), damaged.programDir());
         const QStringList copies = journalEntries(damaged.programDir());
         QFile broken(copies.value(0));
@@ -161,14 +161,15 @@ private slots:
         const QStringList texts = damaged.prompts.texts();
         QCOMPARE(texts.size(), 2);
         QVERIFY(texts[0].contains(QStringLiteral("could not be recovered")));
+        QVERIFY(texts[0].contains(QFileInfo(copies.value(0)).fileName()));
         QVERIFY(texts[1].startsWith(kQuestionStart));
-        QCOMPARE(damaged.form().documents().DocCount(), 1);
+        QCOMPARE(damaged.form().documents().DocCount(), 2);   // the readme and one recovered
 
-        MainWindowFixture declined(false);
+        MainWindowFixture declined;
         copyRecovery(first.programDir(), declined.programDir());
         declined.prompts.answer(Answer::No);
         declined.start();
-        QVERIFY(!declined.documentShown());
+        QCOMPARE(declined.form().documents().DocCount(), 1);   // the readme alone
         QVERIFY(journalEntries(declined.programDir()).isEmpty());
         first.discardAll();
         damaged.discardAll();

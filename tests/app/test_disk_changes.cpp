@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include "app/DocumentTable.h"
