@@ -1,5 +1,6 @@
 #include "app/DocumentRecovery.h"
 
+#include <QFile>
 #include <QList>
 #include <QStringList>
 
@@ -36,29 +37,39 @@ void DocumentRecovery::offer(const QString& recoveryFolder, RecoveryJournal& jou
     if (sessions.isEmpty())
         return;
     QList<JournalEntry> entries;
+    QStringList entryFiles;   // beside entries, where each came from
     QStringList damaged;
     for (const QString& session : sessions) {
         for (const QString& path : sessionEntries(session)) {
             JournalRead read = readJournalEntry(path);
-            if (read.entry)
+            if (read.entry) {
                 entries.append(std::move(*read.entry));
-            else
+                entryFiles << path;
+            } else {
                 damaged << fileErrorText(path, read.error);
+            }
         }
     }
     if (!damaged.isEmpty())
         prompts_.message(QStringLiteral("Some unsaved work could not be recovered and is skipped:\n\n") +
                              damaged.join(QLatin1Char('\n')),
                          MessageType::Warning);
+    qsizetype reopened = entries.size();   // No: all of them go
     if (!entries.isEmpty() &&
         prompts_.ask(question(entries), MessageType::Confirmation, Buttons::YesNo) == Answer::Yes) {
-        for (const JournalEntry& entry : entries)
-            if (!files_.OpenRecovered(entry))
-                break;   // the document limit, told once
+        reopened = 0;
+        // At the document limit the rest stay in the journal for the next start.
+        while (reopened < entries.size() && files_.OpenRecovered(entries[reopened]))
+            ++reopened;
         journal.flush();
     }
-    for (const QString& session : sessions)
-        removeSessionFolder(session);
+    if (reopened == entries.size()) {
+        for (const QString& session : sessions)
+            removeSessionFolder(session);
+        return;
+    }
+    for (qsizetype i = 0; i < reopened; ++i)
+        QFile::remove(entryFiles[i]);
 }
 
 } // namespace tw

@@ -45,12 +45,6 @@ void JournalWriter::waitUntilDone()
     done_.wait(lock, [this] { return tasks_.empty() && !busy_; });
 }
 
-QString JournalWriter::takeError()
-{
-    std::lock_guard lock(mutex_);
-    return std::exchange(error_, QString());
-}
-
 void JournalWriter::run()
 {
     std::unique_lock lock(mutex_);
@@ -65,16 +59,14 @@ void JournalWriter::run()
         tasks_.pop_front();
         busy_ = true;
         lock.unlock();
-        QString error;
+        // A failed write leaves the previous entry; the next change tries again.
         if (task.remove)
             QFile::remove(task.path);
         else
-            error = writeJournalEntry(task.path, task.fileName, task.format, task.text);
+            writeJournalEntry(task.path, task.fileName, task.format, task.text);
         task.text = QByteArray();   // the snapshot goes here, not under the lock
         lock.lock();
         busy_ = false;
-        if (!error.isEmpty())
-            error_ = error;
         if (tasks_.empty())
             done_.notify_all();
     }

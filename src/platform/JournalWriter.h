@@ -26,8 +26,6 @@ public:
     void remove(const QString& path);
     // Returns once everything queued so far is done.
     void waitUntilDone();
-    // The error of the last write that failed, and forgets it; "" when none.
-    QString takeError();
 
 private:
     struct Task {
@@ -45,7 +43,6 @@ private:
     std::deque<Task> tasks_;
     bool busy_ = false;
     bool stopping_ = false;
-    QString error_;
     std::thread thread_;
 };
 
