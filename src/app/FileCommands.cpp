@@ -11,6 +11,7 @@
 #include "lists/FileListHooks.h"
 #include "platform/FileAttributes.h"
 #include "platform/ProgramDirectory.h"
+#include "platform/TemporaryFiles.h"
 #include "platform/TextFile.h"
 #include "util/FileNames.h"
 #include "util/Filters.h"
@@ -90,8 +91,11 @@ std::optional<LoadedText> FileCommands::ReadTextFile(const QString& name, bool m
         BusyCursor busy;
         loaded = readTextFile(name);
     }
-    if (loaded.ok())
+    if (loaded.ok()) {
+        // What an earlier save that died left beside the file goes now.
+        removeStaleTemporaries(name);
         return std::move(loaded.text);
+    }
     if (messages)
         prompts_.message(QStringLiteral("File \"%1\" cannot be read: %2").arg(name, loaded.error),
                          MessageType::Error);
@@ -234,7 +238,7 @@ void FileCommands::FileReloadMnuClick() {
         return;
     if (options_.ConfirmPrompts &&
         prompts_.ask(QStringLiteral("Reload \"%1\"?").arg(name), MessageType::Confirmation,
-                     Buttons::YesNo) != Answer::Yes)
+                     Buttons::YesNoDefaultNo) != Answer::Yes)
         return;
     const std::optional<LoadedText> loaded = ReadTextFile(name);
     if (!loaded)

@@ -19,6 +19,7 @@ class EditControl;
 class FileListHooks;
 class SystemClipboard;
 struct EditorOptions;
+struct JournalEntry;
 
 class FileCommands {
 public:
@@ -57,6 +58,10 @@ public:
     bool CloseAllDocuments();
     void FileCloseCurrentFileMnuClick();
 
+    // A document recovered from the journal of an editor that died, shown as
+    // a new modified document under its own name; false at the limit.
+    bool OpenRecovered(const JournalEntry& entry);
+
     // Esc in the edit control: a mail message on the clipboard becomes the
     // shown document's text, named after its first line and subject.
     void MailCapture(SystemClipboard& clipboard);
@@ -75,9 +80,12 @@ private:
     bool writeDocument(const QString& name, const char* data, qsizetype length,
                        TextFormat::Encoding held, TextFormat& format);
     bool askOverwrite(const QString& name);
-    // Writes the shown document to name; false (after the message) when it
-    // is read-only or the write failed.
-    bool writeShownDocument(const QString& name);
+    // Before a save replaces a file another program changed.
+    bool askOverwriteChanged(const QString& name);
+    // Writes the shown document to name (a name chosen in Save As when
+    // newName); false (after the message) when it is read-only, the write
+    // failed or the user kept another program's change.
+    bool writeShownDocument(const QString& name, bool newName);
     // The open and save dialogs share filter and extension, not their folder.
     FileDialogRequest dialogRequest(const QString& initialDir) const;
     FileDialogRequest openRequest() const;

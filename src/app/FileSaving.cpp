@@ -53,23 +53,41 @@ bool FileCommands::writeDocument(const QString& name, const char* data, qsizetyp
         data = converted.constData();
         length = converted.size();
     }
-    const QString error = writeTextFile(name, data, length, written);
+    // Another program's change is never overwritten unasked; a file deleted
+    // meanwhile is simply made again.
+    if (compareWithDisk(name, format.stamp) == DiskState::Changed && !askOverwriteChanged(name))
+        return false;
+    const QString error = writeTextFile(name, data, length, written, &written.stamp);
     if (!error.isEmpty()) {
         prompts_.message(fileErrorText(name, error), MessageType::Error);
         return false;
     }
+    written.fromFile = true;
+    written.changedOnDisk = false;
     format = written;
     return true;
 }
 
-bool FileCommands::SaveCurrentDocument() { return writeShownDocument(table_.CurrentFileName()); }
+bool FileCommands::askOverwriteChanged(const QString& name) {
+    return prompts_.ask(QStringLiteral("\"%1\" has been changed on disk since it was opened or "
+                                       "last saved.\n\nOverwrite it with this document? No keeps "
+                                       "the file as it is and the document unsaved.")
+                            .arg(name),
+                        MessageType::Warning, Buttons::YesNoDefaultNo) == Answer::Yes;
+}
 
-bool FileCommands::writeShownDocument(const QString& name) {
+bool FileCommands::SaveCurrentDocument() { return writeShownDocument(table_.CurrentFileName(), false); }
+
+bool FileCommands::writeShownDocument(const QString& name, bool newName) {
     if (fileExists(name) && isReadOnlyFile(name)) {
         prompts_.message(kReadOnlyText, MessageType::Error);
         return false;
     }
     TextFormat format = table_.shownFormat();
+    // The stamp belongs to the file the document came from; a file chosen in
+    // Save As has had its own question.
+    if (newName)
+        format.stamp = FileStamp{};
     if (!writeDocument(name, edit_.characterPointer(), edit_.length(), edit_.encoding(), format))
         return false;
     table_.setShownFormat(format);
@@ -80,7 +98,7 @@ bool FileCommands::writeShownDocument(const QString& name) {
 
 bool FileCommands::askOverwrite(const QString& name) {
     return prompts_.ask(QStringLiteral("%1 exists.  Overwrite?").arg(name), MessageType::Warning,
-                        Buttons::YesNo) == Answer::Yes;
+                        Buttons::YesNoDefaultNo) == Answer::Yes;
 }
 
 bool FileCommands::FileSaveAsMnuClick() {
@@ -97,7 +115,7 @@ bool FileCommands::FileSaveAsMnuClick() {
     options_.dialogs.saveDir = DirectoryPart(chosen->fileName);
     // The lists and the document's name change only once the file is
     // written: a failed write leaves all of them as they were.
-    if (!writeShownDocument(chosen->fileName))
+    if (!writeShownDocument(chosen->fileName, true))
         return false;
     lists_->AddRecentFile(oldName);
     lists_->ChangeGroupEntry(oldName, chosen->fileName);

@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/ChangedFiles.h"
 #include "app/DocumentTable.h"
 #include "app/FileCommands.h"
 #include "app/HelpViewer.h"
@@ -51,6 +52,7 @@ TMainForm::TMainForm(Prompts& prompts, const QStringList& arguments, QWidget* pa
     connectMenuOpening();
     markUnbuiltCommands();
     startUp(arguments);
+    startSafetyNets();
 }
 
 TMainForm::~TMainForm() {

@@ -18,6 +18,8 @@ class QTimer;
 namespace tw {
 
 class BackupCommands;
+class ChangedFiles;
+class RecoveryJournal;
 class ClipboardModes;
 class DocumentTable;
 class EditControl;
@@ -146,6 +148,9 @@ private:
     void connectFilterCommands();      // MainFormFilters.cpp
     void connectLaunchCommands();      // MainFormLaunch.cpp
     void connectListCommands();        // MainFormLists.cpp
+    // The crash-recovery journal, the offer of what an earlier run left, and
+    // the look at files changed on disk (MainFormRecovery.cpp).
+    void startSafetyNets();
     void showLists(int changes);
     // Enabling of the list entries of the File menu and the shortcut menu,
     // each time either opens.
@@ -207,6 +212,8 @@ private:
     TGroupForm* groupForm_ = nullptr;
     TRecentForm* recentForm_ = nullptr;
     std::unique_ptr<StoredSettings> stored_;   // the settings file as last read
+    RecoveryJournal* journal_ = nullptr;       // child of the window
+    std::unique_ptr<ChangedFiles> changedFiles_;
 };
 
 } // namespace tw

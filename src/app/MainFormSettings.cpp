@@ -22,6 +22,7 @@
 #include "settings/SettingsCodec.h"
 #include "settings/StoredSettings.h"
 #include "util/Colours.h"
+#include "util/FileNames.h"
 #include "util/ShortcutCodes.h"
 #include "util/WindowPlacement.h"
 
@@ -252,10 +253,13 @@ void TMainForm::SaveSettings() {
     s.clipboardMode = options_.ClipboardMode;
 
     const QByteArray content = writeSettings(s);
-    // A failed write leaves the previous file whole; the close goes on.
+    // A failed write leaves the previous file whole; it is told, and the
+    // close goes on.
     const QString error = writeBytesAtomically(settingsPath(), content.constData(), content.size());
     if (!error.isEmpty())
-        qWarning("tw162.ini not written: %s", qPrintable(error));
+        prompts_.message(QStringLiteral("The settings were not saved.\n\n") +
+                             fileErrorText(settingsPath(), error),
+                         MessageType::Error);
 }
 
 void TMainForm::collectStartupDocuments() {

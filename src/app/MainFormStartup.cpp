@@ -8,6 +8,7 @@
 #include "app/DocumentTable.h"
 #include "app/FileCommands.h"
 #include "app/HelpViewer.h"
+#include "app/RecoveryJournal.h"
 #include "editing/EditControl.h"
 #include "platform/FileAttributes.h"
 #include "platform/ProgramDirectory.h"
@@ -92,7 +93,7 @@ bool TMainForm::FormCloseQuery() {
             slot == 0 ? edit_->isModified() : table_->record(slot)->Modified;
         if (answer == Answer::Yes && stillModified &&
             prompts_.ask(QStringLiteral("Still Wish to Exit Without Saving Changes?"),
-                         MessageType::Confirmation, Buttons::YesNo) != Answer::Yes)
+                         MessageType::Confirmation, Buttons::YesNoDefaultNo) != Answer::Yes)
             return false;
     }
     return true;
@@ -104,6 +105,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     SaveSettings();
+    journal_->finishCleanly();
     help_->close();
     event->accept();
 }

@@ -89,7 +89,11 @@ void TMainForm::RefreshModifiedState() {
     commands_.enable("EditUndoMnu", edit_->canUndo());
     commands_.enable("UndoSpdBtn", commands_.isEnabled("EditUndoMnu"));
     const bool modified = edit_->isModified();
-    setPanel(1, modified ? QStringLiteral("Modified") : QString());
+    // A modified document whose file another program changed says so.
+    const bool changedOnDisk = table_ && table_->shownFormat().changedOnDisk;
+    setPanel(1, !modified ? QString()
+                          : changedOnDisk ? QStringLiteral("Modified; changed on disk")
+                                          : QStringLiteral("Modified"));
     commands_.enable({"FileSaveMnu", "SaveSpdBtn", "FileSaveAllMnu", "SaveAllSpdBtn"}, modified);
     if (!modified && table_ && table_->anyParkedModified())
         commands_.enable({"FileSaveAllMnu", "SaveAllSpdBtn"}, true);

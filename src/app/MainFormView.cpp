@@ -1,6 +1,8 @@
 // TMainForm's View toggles, colour scheme, keystroke mapping and scroll bars.
 #include "app/MainForm.h"
 
+#include "app/ChangedFiles.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
@@ -76,8 +78,13 @@ void TMainForm::applyEditorFont() {
 }
 
 void TMainForm::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !edit_->isHidden())
-        edit_->scrollCaretIntoView();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        // Back from another program, which may have changed open files.
+        if (changedFiles_)
+            changedFiles_->checkDocuments();
+        if (!edit_->isHidden())
+            edit_->scrollCaretIntoView();
+    }
     QMainWindow::changeEvent(event);
 }
 

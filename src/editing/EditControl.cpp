@@ -20,11 +20,14 @@ namespace {
 
 // Text-insert and text-delete notifications cost time in proportion to their
 // position in a big document; changes are learnt from save points and
-// update notifications instead.
+// update notifications instead, and counted from the notifications that come
+// before an insert or delete, which cost nothing of the kind.
 // Container notifications tell of the undo and redo of a document's change of
 // encoding (EditControl::holdAsUtf8).
 constexpr int kModEventMask =
-    QsciScintillaBase::SC_MOD_CHANGEMARKER | QsciScintillaBase::SC_MOD_CONTAINER;
+    QsciScintillaBase::SC_MOD_CHANGEMARKER | QsciScintillaBase::SC_MOD_CONTAINER |
+    QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE;
+constexpr int kChangeTypes = QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE;
 
 // The token of the undo action that marks a single-byte document's change to
 // UTF-8.
@@ -120,7 +123,69 @@ EditControl::EditControl(QWidget* parent)
             [this](int, int type, const char*, int, int, int, int, int, int token, int) {
                 if ((type & SC_MOD_CONTAINER) && token == kToUtf8Token)
                     onEncodingStep((type & SC_PERFORMED_UNDO) != 0);
+                if (type & kChangeTypes)
+                    countChange(this);
             });
+    connect(companion_, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int, int type, const char*, int, int, int, int, int, int, int) {
+                if (type & kChangeTypes)
+                    countChange(companion_);
+            });
+}
+
+void EditControl::countChange(const QsciScintillaBase* view) {
+    ++changeCounts_[static_cast<DocHandle>(view->SendScintilla(SCI_GETDOCPOINTER))];
+}
+
+DocHandle EditControl::shownDocument() const {
+    return static_cast<DocHandle>(SendScintilla(SCI_GETDOCPOINTER));
+}
+
+qsizetype EditControl::documentLength(DocHandle doc) const {
+    if (doc == shownDocument())
+        return length();
+    return withDocumentText(doc, [](const char*, qsizetype len) { return len; });
+}
+
+QByteArray EditControl::documentSlice(DocHandle doc, qsizetype start, qsizetype end) const {
+    if (doc == shownDocument())
+        return bytesInRange(start, end);
+    attachToCompanion(doc);
+    const qsizetype len = companion_->SendScintilla(SCI_GETLENGTH);
+    start = std::clamp<qsizetype>(start, 0, len);
+    end = std::clamp<qsizetype>(end, start, len);
+    QByteArray bytes;
+    if (end > start) {
+        const char* data = static_cast<const char*>(reinterpret_cast<const void*>(companion_->SendScintilla(
+            SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), static_cast<long>(end - start))));
+        bytes = QByteArray(data, end - start);
+    }
+    detachFromCompanion();
+    return bytes;
+}
+
+void EditControl::keepUnsaved(DocHandle doc) {
+    // One change, a save point after it, and the change undone: the document
+    // is modified and the save point lies in the redo history, which the next
+    // change throws away (the editor has no Redo). No undo step is left.
+    const bool shown = doc == shownDocument();
+    QsciScintillaBase* view = shown ? static_cast<QsciScintillaBase*>(this) : companion_;
+    if (!shown)
+        attachToCompanion(doc);
+    const long readOnly = view->SendScintilla(SCI_GETREADONLY);
+    view->SendScintilla(SCI_SETREADONLY, 0ul);
+    view->SendScintilla(SCI_SETUNDOCOLLECTION, 1ul);
+    const long length = view->SendScintilla(SCI_GETLENGTH);
+    view->SendScintilla(SCI_SETTARGETSTART, static_cast<unsigned long>(length));
+    view->SendScintilla(SCI_SETTARGETEND, static_cast<unsigned long>(length));
+    view->SendScintilla(SCI_REPLACETARGET, 1ul, " ");
+    view->SendScintilla(SCI_SETSAVEPOINT);
+    view->SendScintilla(SCI_UNDO);
+    view->SendScintilla(SCI_SETREADONLY, static_cast<unsigned long>(readOnly));
+    if (!shown)
+        detachFromCompanion();
+    else
+        emit stateChanged();
 }
 
 EditControl::~EditControl() = default;

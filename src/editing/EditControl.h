@@ -7,6 +7,7 @@
 // Positions are the view's buffer positions: a CR LF break counts two.
 #include <Qsci/qsciscintillabase.h>
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 
 #include "editing/EditInputHook.h"
@@ -99,6 +100,18 @@ public:
     void markDocumentSaved(DocHandle doc);
     // The encoding a document that is not shown holds its text in.
     TextEncoding documentEncoding(DocHandle doc) const;
+    // The shown document's handle (the control keeps its reference).
+    DocHandle shownDocument() const;
+    // A number that grows with every change of a document's text, shown or
+    // not; equal numbers mean the text did not change in between.
+    quint64 changeCount(DocHandle doc) const { return changeCounts_.value(doc); }
+    qsizetype documentLength(DocHandle doc) const;
+    // A copy of the bytes start .. end of a document, shown or not, without
+    // moving its text around: cheap for a slice of a big document.
+    QByteArray documentSlice(DocHandle doc, qsizetype start, qsizetype end) const;
+    // Leaves a document modified until it is saved, whatever is undone later:
+    // for text that was never in its file (a recovered document).
+    void keepUnsaved(DocHandle doc);
 
     // Scintilla's styles know no strikeout: it is drawn by an indicator that
     // covers the whole shown text (kStrikeOutIndicator).
@@ -147,7 +160,10 @@ private:
     // font is struck out; cheap when nothing is to change.
     void applyStrikeOut();
 
+    void countChange(const QsciScintillaBase* view);
+
     QsciScintillaBase* companion_;   // hidden view that reaches parked documents
+    QHash<DocHandle, quint64> changeCounts_;
     bool modified_ = false;
     bool strikeOut_ = false;
     EditInputHook* inputHook_ = nullptr;

@@ -55,9 +55,11 @@ QByteArray firstBreakStyle(const QByteArray& bytes)
     return QByteArrayLiteral("\n");
 }
 
-// Takes the final line break off the text and returns the document's style.
-QByteArray takeFinalBreak(QByteArray& bytes)
+// Takes the final line break off the text and returns the document's style;
+// `had` tells whether there was one.
+QByteArray takeFinalBreak(QByteArray& bytes, bool& had)
 {
+    had = true;
     if (bytes.endsWith("\r\n")) {
         bytes.chop(2);
         return QByteArrayLiteral("\r\n");
@@ -70,6 +72,7 @@ QByteArray takeFinalBreak(QByteArray& bytes)
         bytes.chop(1);
         return QByteArrayLiteral("\r");
     }
+    had = false;
     return firstBreakStyle(bytes);
 }
 
@@ -89,6 +92,8 @@ LoadResult readTextFile(const QString& path)
         error = EISDIR;
     // Devices and pipes may never end (/dev/zero) or block for ever (a FIFO).
     const bool special = error == 0 && !S_ISREG(st.st_mode);
+    if (error == 0)
+        result.text.format.stamp = stampOfDescriptor(fd);
     if (error == 0 && !special) {
         try {
             error = readAll(fd, qsizetype(st.st_size), result.text.bytes);
@@ -113,20 +118,22 @@ LoadResult readTextFile(const QString& path)
     } else {
         format.encoding = TextFormat::Encoding::Latin1;
     }
-    format.lineBreak = takeFinalBreak(bytes);
+    format.lineBreak = takeFinalBreak(bytes, format.finalBreak);
+    format.fromFile = true;
     return result;
 }
 
 QString writeTextFile(const QString& path, const char* data, qsizetype length,
-                      const TextFormat& format)
+                      const TextFormat& format, FileStamp* written)
 {
     const QByteArray lineBreak = format.lineBreak.isEmpty() ? QByteArrayLiteral("\n")
                                                             : format.lineBreak;
+    const bool withBreak = format.finalBreak && (length > 0 || format.fromFile);
     return writeRangesAtomically(path, {
         ByteRange{kBom, format.bom ? kBomLength : 0},
         ByteRange{data, length},
-        ByteRange{lineBreak.constData(), length > 0 ? lineBreak.size() : 0},
-    });
+        ByteRange{lineBreak.constData(), withBreak ? lineBreak.size() : 0},
+    }, written);
 }
 
 } // namespace tw

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "platform/AtomicWrite.h"
+#include "platform/FileStamp.h"
 
 namespace tw {
 
@@ -16,6 +17,12 @@ struct TextFormat {
     Encoding encoding = Encoding::Utf8;   // Latin1: shown one byte per character
     bool bom = false;                     // a UTF-8 byte-order mark is written first
     QByteArray lineBreak = "\n";          // "\n", "\r\n" or "\r"; ends the file
+    // Whether the file ended with a line break, so a save gives it back its
+    // last byte and its length. A new document ends with one, once it holds text.
+    bool finalBreak = true;
+    bool fromFile = false;                // read from a file, not new
+    FileStamp stamp;                      // the file's version as last read or written
+    bool changedOnDisk = false;           // another program changed the file since
 };
 
 struct LoadedText {
@@ -31,17 +38,19 @@ struct LoadResult {
 
 // Reads the whole file. The text is the file's bytes without its byte-order
 // mark and without its final line break (CR LF, LF or a lone CR), which becomes
-// the line-break style; a file that does not end in a break takes the style of
-// its first break, or "\n" when it has none. Encoding is Utf8 when the bytes
+// the line-break style and sets finalBreak; a file that does not end in a
+// break takes the style of its first break, or "\n" when it has none. Encoding is Utf8 when the bytes
 // are valid UTF-8, else Latin1; only a valid UTF-8 file has a byte-order mark
 // taken off, in a Latin1 file those three bytes are text. Only files are read:
 // a folder, device or pipe gives an error.
 LoadResult readTextFile(const QString& path);
 
-// Writes the byte-order mark when format.bom, the text, and one final line
-// break of format.lineBreak ("\n" when that is empty) unless the text is empty,
-// atomically as writeRangesAtomically does. Returns "" or the system's error text.
+// Writes the byte-order mark when format.bom, the text, and, when
+// format.finalBreak, one final line break of format.lineBreak ("\n" when that
+// is empty); a new document's empty text gives an empty file. Written safely as
+// writeRangesAtomically does. Returns "" or the system's error text; on
+// success *written (when given) is the stamp of the file now on disk.
 QString writeTextFile(const QString& path, const char* data, qsizetype length,
-                      const TextFormat& format);
+                      const TextFormat& format, FileStamp* written = nullptr);
 
 } // namespace tw

@@ -10,7 +10,8 @@
 namespace tw {
 
 enum class MessageType { Warning, Error, Information, Confirmation };
-enum class Buttons { Ok, YesNo, YesNoCancel };
+// YesNoDefaultNo is for questions whose Yes throws text away: Return answers No.
+enum class Buttons { Ok, YesNo, YesNoCancel, YesNoDefaultNo };
 // Answer values follow the message-box results; None means nothing was asked.
 enum class Answer { None = 0, Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 

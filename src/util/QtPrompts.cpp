@@ -1,10 +1,12 @@
 #include "util/QtPrompts.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace tw {
@@ -43,6 +45,21 @@ QString withDefaultExtension(const QString& name, const QString& defaultExt) {
     if (defaultExt.isEmpty() || QFileInfo::exists(name) || !QFileInfo(name).suffix().isEmpty())
         return name;
     return name + QLatin1Char('.') + defaultExt;
+}
+
+// The name the user typed in a save dialog. Qt reads a name holding double
+// quotes as a list of quoted names ("a" "b") and keeps only what stands inside
+// the first pair: `it's "quoted".txt` would become `quoted`. A save takes one
+// name, so the typed text is the name, quotes and all.
+QString typedSaveName(const QFileDialog& dialog, const QString& defaultExt) {
+    const auto* nameBox = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    const QString typed = nameBox ? nameBox->text() : QString();
+    if (!typed.contains(QLatin1Char('"')))
+        return dialog.selectedFiles().value(0);
+    QString name = QDir::cleanPath(dialog.directory().absoluteFilePath(typed));
+    if (!defaultExt.isEmpty() && QFileInfo(name).suffix().isEmpty())
+        name += QLatin1Char('.') + defaultExt;
+    return name;
 }
 
 int chosenFilterIndex(const QFileDialog& dialog) {
@@ -93,6 +110,8 @@ Answer QtPrompts::question(const QString& text, MessageType type, Buttons button
     else if (buttons == Buttons::Ok)
         set = QMessageBox::Ok;
     QMessageBox box(iconOf(type), kAppTitle, text, set, parent_);
+    if (buttons == Buttons::YesNoDefaultNo)
+        box.setDefaultButton(QMessageBox::No);
     if (position)
         box.move(*position);   // a moved box is not centred on its parent
     switch (box.exec()) {
@@ -161,7 +180,7 @@ std::optional<FileDialogResult> QtPrompts::saveFile(const FileDialogRequest& req
     dialog.setDefaultSuffix(request.defaultExt);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return FileDialogResult{dialog.selectedFiles().constFirst(), false, chosenFilterIndex(dialog)};
+    return FileDialogResult{typedSaveName(dialog, request.defaultExt), false, chosenFilterIndex(dialog)};
 }
 
 } // namespace tw

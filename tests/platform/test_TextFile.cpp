@@ -67,16 +67,22 @@ void TestTextFile::readsAndWritesBack_data()
                                         << QByteArray("\r") << latin1 << false << same;
     QTest::newRow("empty") << QByteArray() << QByteArray() << QByteArray("\n") << utf8 << false << same;
     QTest::newRow("BOM only") << kBom << QByteArray() << QByteArray("\n") << utf8 << true << same;
-    // A lone line break is an empty text, and an empty text is an empty file.
-    QTest::newRow("lone LF") << QByteArray("\n") << QByteArray() << QByteArray("\n") << utf8 << false << QByteArray("");
+    // Every file keeps its last byte and its length: the final break is
+    // remembered, not added.
+    QTest::newRow("lone LF") << QByteArray("\n") << QByteArray() << QByteArray("\n") << utf8 << false << same;
+    QTest::newRow("lone CR LF") << QByteArray("\r\n") << QByteArray() << QByteArray("\r\n") << utf8 << false << same;
     QTest::newRow("no final break, none at all") << QByteArray("abc") << QByteArray("abc") << QByteArray("\n")
-                                                 << utf8 << false << QByteArray("abc\n");
+                                                 << utf8 << false << same;
     QTest::newRow("no final break, CR LF first") << QByteArray("a\r\nb\nc") << QByteArray("a\r\nb\nc")
-                                                 << QByteArray("\r\n") << utf8 << false << QByteArray("a\r\nb\nc\r\n");
+                                                 << QByteArray("\r\n") << utf8 << false << same;
     QTest::newRow("no final break, CR first") << QByteArray("a\rb\nc") << QByteArray("a\rb\nc") << QByteArray("\r")
-                                              << utf8 << false << QByteArray("a\rb\nc\r");
+                                              << utf8 << false << same;
     QTest::newRow("no final break, LF first") << QByteArray("a\nb\r\nc") << QByteArray("a\nb\r\nc") << QByteArray("\n")
-                                              << utf8 << false << QByteArray("a\nb\r\nc\n");
+                                              << utf8 << false << same;
+    const QByteArray utf16le("\xFF\xFEh\0i\0\r\0\n\0", 10);
+    QTest::newRow("UTF-16 LE") << utf16le << utf16le << QByteArray("\r") << latin1 << false << same;
+    const QByteArray utf16be("\xFE\xFF\0h\0i\0\n", 8);
+    QTest::newRow("UTF-16 BE") << utf16be << utf16be.chopped(1) << QByteArray("\n") << latin1 << false << same;
 }
 
 void TestTextFile::readsAndWritesBack()
@@ -147,6 +153,9 @@ void TestTextFile::newDocumentFormat()
     const QString path = dir_.filePath(QStringLiteral("new.txt"));
     QVERIFY(writeTextFile(path, "one\ntwo", 7, format).isEmpty());
     QCOMPARE(readRaw(path), QByteArray("one\ntwo\n"));
+    // A new document with nothing in it is an empty file.
+    QVERIFY(writeTextFile(path, "", 0, format).isEmpty());
+    QCOMPARE(readRaw(path), QByteArray());
 }
 
 void TestTextFile::readsOnlyWhatIsThere()

@@ -1,5 +1,5 @@
-// The file dialogs: filter strings as Qt name filters, and the default
-// extension of the open dialog.
+// The file dialogs: filter strings as Qt name filters, the default extension
+// of the open dialog, and typed names with quotes in the save dialog.
 #include <QtTest>
 
 #include <QApplication>
@@ -12,6 +12,23 @@
 #include "util/QtPrompts.h"
 
 using namespace tw;
+
+namespace {
+
+// Types name into the name box of the file dialog about to open, and presses
+// Return.
+void typeIntoNextDialog(const QString& name) {
+    QTimer::singleShot(0, [name] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        auto* nameBox = dialog->findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(nameBox);
+        nameBox->setText(name);
+        QTest::keyClick(nameBox, Qt::Key_Return);
+    });
+}
+
+} // namespace
 
 class QtPromptsTest : public QObject {
     Q_OBJECT
@@ -73,15 +90,32 @@ private slots:
         request.defaultExt = QStringLiteral("txt");
         request.initialDir = dir.path();
         request.createPrompt = true;
-        QTimer::singleShot(0, this, [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            auto* nameBox = dialog->findChild<QLineEdit*>("fileNameEdit");
-            QVERIFY(nameBox);
-            nameBox->setText(typed);
-            QTest::keyClick(nameBox, Qt::Key_Return);
-        });
+        typeIntoNextDialog(typed);
         const auto result = prompts.openFile(request);
+        QVERIFY(result);
+        QCOMPARE(result->fileName, dir.filePath(chosen));
+    }
+
+    // A typed name is one name, quotes and all: Qt would read
+    // `it's "quoted".txt` as a list of quoted names and keep `quoted`.
+    void theSaveDialogKeepsQuotesInATypedName_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("quotes") << "it's \"quoted\".txt" << "it's \"quoted\".txt";
+        QTest::newRow("quotes, no extension") << "say \"hi\"" << "say \"hi\".txt";
+        QTest::newRow("plain") << "plain" << "plain.txt";
+    }
+    void theSaveDialogKeepsQuotesInATypedName() {
+        QFETCH(QString, typed);
+        QFETCH(QString, chosen);
+        QTemporaryDir dir;
+        QtPrompts prompts;
+        FileDialogRequest request;
+        request.filter = QStringLiteral("Text Files|*.txt|Any File|*.*");
+        request.defaultExt = QStringLiteral("txt");
+        request.initialDir = dir.path();
+        typeIntoNextDialog(typed);
+        const auto result = prompts.saveFile(request);
         QVERIFY(result);
         QCOMPARE(result->fileName, dir.filePath(chosen));
     }

@@ -1,0 +1,160 @@
+#include "app/RecoveryJournal.h"
+
+#include <QSet>
+#include <QTimer>
+
+#include <algorithm>
+
+#include "app/DocumentTable.h"
+#include "platform/JournalFiles.h"
+#include "platform/JournalWriter.h"
+
+namespace tw {
+
+RecoveryJournal::RecoveryJournal(DocumentTable& table, EditControl& edit, const QString& recoveryFolder,
+                                 QObject* parent)
+    : QObject(parent), table_(table), edit_(edit),
+      session_(std::make_unique<JournalSession>(recoveryFolder)),
+      writer_(std::make_unique<JournalWriter>()), ticker_(new QTimer(this)), slicer_(new QTimer(this)) {
+    clock_.start();
+    ticker_->setInterval(kTickMs);
+    connect(ticker_, &QTimer::timeout, this, &RecoveryJournal::tick);
+    ticker_->start();
+    // One slice per turn of the event loop, after the events waiting.
+    slicer_->setInterval(0);
+    connect(slicer_, &QTimer::timeout, this, &RecoveryJournal::copySlice);
+}
+
+RecoveryJournal::~RecoveryJournal() { writer_.reset(); }
+
+QList<RecoveryJournal::Document> RecoveryJournal::documents() const {
+    QList<Document> list;
+    if (table_.DocCount() == 0 || edit_.isHidden())
+        return list;
+    list.append({edit_.shownDocument(), table_.CurrentFileName(), &table_.shownFormat(), edit_.isModified()});
+    for (int slot = 1; slot < table_.DocCount(); ++slot)
+        if (const DocRecord* rec = table_.record(slot))
+            list.append({rec->Text, rec->FileName, &rec->format, rec->Modified});
+    return list;
+}
+
+bool RecoveryJournal::behind(const Document& doc, const Tracked& t) const {
+    return !t.hasEntry || t.journaledCount != edit_.changeCount(doc.handle) || t.journaledName != doc.name;
+}
+
+void RecoveryJournal::tick() {
+    const qint64 now = clock_.elapsed();
+    const QList<Document> docs = documents();
+    QSet<DocHandle> modified;
+    const Document* next = nullptr;
+    qint64 nextSince = 0;
+    for (const Document& doc : docs) {
+        if (!doc.modified)
+            continue;
+        modified.insert(doc.handle);
+        Tracked& t = tracked_[doc.handle];
+        const quint64 count = edit_.changeCount(doc.handle);
+        if (count != t.seenCount) {
+            t.seenCount = count;
+            t.changedAt = now;
+        }
+        if (!behind(doc, t)) {
+            t.pendingSince = -1;
+            continue;
+        }
+        if (t.pendingSince < 0)
+            t.pendingSince = now;
+        const bool due = now - t.changedAt >= kQuietMs || now - t.pendingSince >= kLongestWaitMs;
+        if (due && (!next || t.pendingSince < nextSince)) {
+            next = &doc;
+            nextSince = t.pendingSince;
+        }
+    }
+    for (const DocHandle handle : tracked_.keys())
+        if (!modified.contains(handle))
+            forget(handle);
+    if (next && !copy_)
+        startCopy(*next);
+}
+
+void RecoveryJournal::startCopy(const Document& doc) {
+    Copy copy;
+    copy.handle = doc.handle;
+    copy.count = edit_.changeCount(doc.handle);
+    copy.name = doc.name;
+    copy.format = *doc.format;
+    copy.length = edit_.documentLength(doc.handle);
+    copy.bytes.reserve(copy.length);
+    copy_ = std::move(copy);
+    slicer_->start();
+}
+
+void RecoveryJournal::copySlice() {
+    // A document that changed or went away meanwhile is copied again later.
+    const bool alive = std::any_of(tracked_.keyBegin(), tracked_.keyEnd(),
+                                   [this](DocHandle h) { return h == copy_->handle; });
+    if (!alive || edit_.changeCount(copy_->handle) != copy_->count) {
+        slicer_->stop();
+        copy_.reset();
+        return;
+    }
+    const qsizetype from = copy_->bytes.size();
+    const qsizetype to = std::min(copy_->length, from + kSliceBytes);
+    copy_->bytes += edit_.documentSlice(copy_->handle, from, to);
+    if (copy_->bytes.size() >= copy_->length)
+        finishCopy();
+}
+
+void RecoveryJournal::finishCopy() {
+    slicer_->stop();
+    Copy copy = std::move(*copy_);
+    copy_.reset();
+    const QString path = entryFor(copy.handle);
+    if (path.isEmpty())
+        return;
+    writer_->write(path, copy.name, copy.format, std::move(copy.bytes));
+    Tracked& t = tracked_[copy.handle];
+    t.hasEntry = true;
+    t.journaledCount = copy.count;
+    t.journaledName = copy.name;
+    t.pendingSince = -1;
+}
+
+QString RecoveryJournal::entryFor(DocHandle handle) {
+    return session_->entryPath(static_cast<quint64>(handle));
+}
+
+void RecoveryJournal::forget(DocHandle handle) {
+    const Tracked t = tracked_.take(handle);
+    if (t.hasEntry)
+        writer_->remove(entryFor(handle));
+    if (copy_ && copy_->handle == handle) {
+        slicer_->stop();
+        copy_.reset();
+    }
+}
+
+void RecoveryJournal::flush() {
+    for (const Document& doc : documents()) {
+        if (!doc.modified)
+            continue;
+        Tracked& t = tracked_[doc.handle];
+        if (!behind(doc, t))
+            continue;
+        startCopy(doc);
+        while (copy_)
+            copySlice();
+    }
+    writer_->waitUntilDone();
+}
+
+void RecoveryJournal::finishCleanly() {
+    ticker_->stop();
+    slicer_->stop();
+    copy_.reset();
+    writer_->waitUntilDone();
+    session_->remove();
+    tracked_.clear();
+}
+
+} // namespace tw

@@ -1,0 +1,84 @@
+#pragma once
+// Unsaved work survives a crash: every modified document, untitled ones
+// included, is journaled to the recovery folder beside the settings within
+// about two seconds of its last change. Typing never waits for it: the text
+// is copied in slices of bounded size between events (a change in between
+// starts the copy again later), and the copy goes to disk on the journal's
+// own thread. A document that is saved, made unmodified or closed loses its
+// entry; a clean exit removes the whole session.
+#include <QElapsedTimer>
+#include <QHash>
+#include <QObject>
+#include <memory>
+
+#include "editing/EditControl.h"
+
+class QTimer;
+
+namespace tw {
+
+class DocumentTable;
+class JournalSession;
+class JournalWriter;
+
+class RecoveryJournal : public QObject {
+public:
+    RecoveryJournal(DocumentTable& table, EditControl& edit, const QString& recoveryFolder,
+                    QObject* parent = nullptr);
+    ~RecoveryJournal() override;   // writes what is queued; the session stays
+
+    // Journals every modified document now and waits until it is on disk.
+    void flush();
+    // The end of a clean exit: nothing of this run needs recovering.
+    void finishCleanly();
+
+    static constexpr int kTickMs = 500;
+    static constexpr qint64 kQuietMs = 1000;      // journal once a document rests this long
+    static constexpr qint64 kLongestWaitMs = 10000;   // or, while it keeps changing, this often
+    static constexpr qsizetype kSliceBytes = 1 << 20;
+
+private:
+    struct Document {
+        DocHandle handle = 0;
+        QString name;
+        const TextFormat* format = nullptr;
+        bool modified = false;
+    };
+    struct Tracked {
+        quint64 seenCount = 0;        // the change count at the last look
+        qint64 changedAt = 0;         // when it was seen to change
+        qint64 pendingSince = -1;     // since when its entry is behind; -1 when it is not
+        quint64 journaledCount = 0;   // the change count the entry holds
+        QString journaledName;
+        bool hasEntry = false;
+    };
+    struct Copy {
+        DocHandle handle = 0;
+        quint64 count = 0;
+        QString name;
+        TextFormat format;
+        QByteArray bytes;
+        qsizetype length = 0;
+    };
+
+    QList<Document> documents() const;
+    void tick();
+    bool behind(const Document& doc, const Tracked& t) const;
+    void startCopy(const Document& doc);
+    void copySlice();
+    void finishCopy();
+    QString entryFor(DocHandle handle);
+    void forget(DocHandle handle);
+
+    DocumentTable& table_;
+    EditControl& edit_;
+    std::unique_ptr<JournalSession> session_;
+    std::unique_ptr<JournalWriter> writer_;
+    QHash<DocHandle, Tracked> tracked_;
+    std::optional<Copy> copy_;
+    QTimer* ticker_;
+    QTimer* slicer_;
+    QElapsedTimer clock_;
+};
+
+} // namespace tw

@@ -1,0 +1,49 @@
+#pragma once
+// The recovery journal's own thread: entry files are written and removed
+// there, in the order asked, so the interface thread never waits for a disk.
+#include <QByteArray>
+#include <QString>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+#include "platform/TextFile.h"
+
+namespace tw {
+
+class JournalWriter {
+public:
+    JournalWriter();
+    // Finishes what is queued, then stops.
+    ~JournalWriter();
+    JournalWriter(const JournalWriter&) = delete;
+    JournalWriter& operator=(const JournalWriter&) = delete;
+
+    // Queues an entry; a queued, not yet started write of the same path is
+    // replaced, as only the newest text counts.
+    void write(const QString& path, const QString& fileName, const TextFormat& format, QByteArray text);
+    void remove(const QString& path);
+    // Returns once everything queued so far is done.
+    void waitUntilDone();
+
+private:
+    struct Task {
+        bool remove = false;
+        QString path;
+        QString fileName;
+        TextFormat format;
+        QByteArray text;
+    };
+    void run();
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::condition_variable done_;
+    std::deque<Task> tasks_;
+    bool busy_ = false;
+    bool stopping_ = false;
+    std::thread thread_;
+};
+
+} // namespace tw
