@@ -93,8 +93,25 @@ std::optional<LoadedText> FileCommands::ReadTextFile(const QString& name, bool m
     if (loaded.ok())
         return std::move(loaded.text);
     if (messages)
-        prompts_.message(QStringLiteral("File \"%1\" cannot be read: %2").arg(name, loaded.error),
-                         MessageType::Error);
+        reportUnreadable(name, loaded.error);
+    return std::nullopt;
+}
+
+void FileCommands::reportUnreadable(const QString& name, const QString& error) {
+    prompts_.message(QStringLiteral("File \"%1\" cannot be read: %2").arg(name, error),
+                     MessageType::Error);
+}
+
+std::optional<DocumentLoad> FileCommands::LoadDocument(const QString& name, bool messages) {
+    DocumentLoad loaded;
+    {
+        BusyCursor busy;
+        loaded = edit_.loadDocument(name);
+    }
+    if (loaded.ok())
+        return loaded;
+    if (messages)
+        reportUnreadable(name, loaded.error);
     return std::nullopt;
 }
 
@@ -104,7 +121,7 @@ OpenResult FileCommands::OpenAsCurrent(const QString& name, bool messages) {
         return r;
     // The file is read before anything changes, so a file that cannot be read
     // leaves no empty tab behind.
-    const std::optional<LoadedText> loaded = ReadTextFile(name, messages);
+    const std::optional<DocumentLoad> loaded = LoadDocument(name, messages);
     if (!loaded)
         return CannotRead;
     if (documentShown())
@@ -116,7 +133,7 @@ OpenResult FileCommands::OpenAsCurrent(const QString& name, bool messages) {
     table_.incrementDocCount();
     {
         BusyCursor busy;
-        edit_.loadBytes(loaded->bytes, loaded->format.encoding, loaded->format.lineBreak);
+        edit_.attachDocument(loaded->doc);
         table_.setShownFormat(loaded->format);
     }
     edit_.setSelStart(0);
@@ -133,7 +150,7 @@ OpenResult FileCommands::OpenInBackground(const QString& name, bool messages, bo
     const OpenResult r = CanOpenFile(name, messages);
     if (r != OpenOk)
         return r;
-    const std::optional<LoadedText> loaded = ReadTextFile(name, messages);
+    const std::optional<DocumentLoad> loaded = LoadDocument(name, messages);
     if (!loaded)
         return CannotRead;
     {
@@ -142,8 +159,7 @@ OpenResult FileCommands::OpenInBackground(const QString& name, bool messages, bo
         DocRecord& rec = table_.createParkedRecord();
         rec.FileName = name;
         rec.format = loaded->format;
-        rec.Text = edit_.createDocument(loaded->bytes, loaded->format.encoding,
-                                        loaded->format.lineBreak);
+        rec.Text = loaded->doc;
         table_.incrementDocCount();
     }
     host_.EnableSwitchCommands();
