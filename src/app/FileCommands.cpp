@@ -6,6 +6,7 @@
 #include "app/DocumentHost.h"
 #include "app/DocumentTable.h"
 #include "settings/EditorOptions.h"
+#include "editing/DocumentLoader.h"
 #include "editing/EditControl.h"
 #include "editing/TextCodec.h"
 #include "lists/FileListHooks.h"
@@ -35,6 +36,25 @@ QString filterPatternOf(const QString& fileName) {
 FileListHooks& noLists() {
     static FileListHooks none;
     return none;
+}
+
+void reportUnreadable(Prompts& prompts, const QString& name, const QString& error) {
+    prompts.message(QStringLiteral("File \"%1\" cannot be read: %2").arg(name, error), MessageType::Error);
+}
+
+// The file read straight into a document of its own, not shown, with the busy
+// cursor; a file that cannot be read is reported (when messages are on).
+std::optional<DocumentLoad> LoadDocument(Prompts& prompts, const QString& name, bool messages) {
+    DocumentLoad loaded;
+    {
+        BusyCursor busy;
+        loaded = loadDocument(name);
+    }
+    if (loaded.ok())
+        return loaded;
+    if (messages)
+        reportUnreadable(prompts, name, loaded.error);
+    return std::nullopt;
 }
 
 } // namespace
@@ -93,25 +113,7 @@ std::optional<LoadedText> FileCommands::ReadTextFile(const QString& name, bool m
     if (loaded.ok())
         return std::move(loaded.text);
     if (messages)
-        reportUnreadable(name, loaded.error);
-    return std::nullopt;
-}
-
-void FileCommands::reportUnreadable(const QString& name, const QString& error) {
-    prompts_.message(QStringLiteral("File \"%1\" cannot be read: %2").arg(name, error),
-                     MessageType::Error);
-}
-
-std::optional<DocumentLoad> FileCommands::LoadDocument(const QString& name, bool messages) {
-    DocumentLoad loaded;
-    {
-        BusyCursor busy;
-        loaded = edit_.loadDocument(name);
-    }
-    if (loaded.ok())
-        return loaded;
-    if (messages)
-        reportUnreadable(name, loaded.error);
+        reportUnreadable(prompts_, name, loaded.error);
     return std::nullopt;
 }
 
@@ -121,7 +123,7 @@ OpenResult FileCommands::OpenAsCurrent(const QString& name, bool messages) {
         return r;
     // The file is read before anything changes, so a file that cannot be read
     // leaves no empty tab behind.
-    const std::optional<DocumentLoad> loaded = LoadDocument(name, messages);
+    const std::optional<DocumentLoad> loaded = LoadDocument(prompts_, name, messages);
     if (!loaded)
         return CannotRead;
     if (documentShown())
@@ -150,7 +152,7 @@ OpenResult FileCommands::OpenInBackground(const QString& name, bool messages, bo
     const OpenResult r = CanOpenFile(name, messages);
     if (r != OpenOk)
         return r;
-    const std::optional<DocumentLoad> loaded = LoadDocument(name, messages);
+    const std::optional<DocumentLoad> loaded = LoadDocument(prompts_, name, messages);
     if (!loaded)
         return CannotRead;
     {

@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "app/UntitledNames.h"
-#include "editing/EditControl.h"
 #include "platform/TextFile.h"
 #include "util/OpenResult.h"
 #include "util/Prompts.h"
@@ -37,9 +36,6 @@ public:
     // Reads a file for a document, with the busy cursor; a file that cannot be
     // read is reported (when messages are on) and gives nothing.
     std::optional<LoadedText> ReadTextFile(const QString& name, bool messages = true);
-    // The file read straight into a document of its own, not shown.
-    std::optional<DocumentLoad> LoadDocument(const QString& name, bool messages);
-    void reportUnreadable(const QString& name, const QString& error);
     OpenResult OpenAsCurrent(const QString& name, bool messages);
     OpenResult OpenInBackground(const QString& name, bool messages, bool asShown);
 

@@ -1,6 +1,6 @@
 #include "editing/EditControl.h"
 
-#include "platform/TextFileReader.h"
+#include "editing/DocumentBuffer.h"
 #include "util/Colours.h"
 
 #include <QAccessibleWidget>
@@ -12,7 +12,6 @@
 #include <QMimeData>
 
 #include <algorithm>
-#include <cerrno>
 #include <mutex>
 
 namespace tw {
@@ -42,24 +41,6 @@ qsizetype utf8PositionOf(const QByteArray& latin1, qsizetype position) {
     for (qsizetype i = 0; i < position && i < latin1.size(); ++i)
         high += static_cast<unsigned char>(latin1[i]) >= 0x80;
     return position + high;
-}
-
-// Scintilla grows a document's buffer only when its gap is used up, and then
-// copies the whole text: a load that fills the buffer exactly would make one of
-// the first keystrokes in a 50 MB document pay for a 50 MB copy. Loading with
-// room to spare moves that cost into the load, which allocates anyway.
-unsigned long roomForText(qsizetype size) {
-    constexpr qsizetype kMaxSpare = 4 * 1024 * 1024;
-    return static_cast<unsigned long>(size + std::min(size / 8, kMaxSpare));
-}
-
-// Enter types the document's own line break.
-unsigned long eolModeOf(const QByteArray& lineBreak) {
-    if (lineBreak == "\r\n")
-        return QsciScintillaBase::SC_EOL_CRLF;
-    if (lineBreak == "\r")
-        return QsciScintillaBase::SC_EOL_CR;
-    return QsciScintillaBase::SC_EOL_LF;
 }
 
 void configureView(QsciScintillaBase* view) {
@@ -93,26 +74,6 @@ QAccessibleInterface* plainEditAccessible(const QString& className, QObject* obj
     auto* widget = qobject_cast<QWidget*>(object);
     return widget ? new QAccessibleWidget(widget, QAccessible::EditableText) : nullptr;
 }
-
-// Appends a file's chunks to the document attached to a view.
-class DocumentSink : public TextSink {
-public:
-    explicit DocumentSink(QsciScintillaBase* view) : view_(view) {}
-    void expect(qsizetype size) override {
-        view_->SendScintilla(QsciScintillaBase::SCI_ALLOCATE, roomForText(size));
-    }
-    void append(const char* data, qsizetype length) override {
-        view_->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, static_cast<unsigned long>(length), data);
-    }
-    void prepend(const char* data, qsizetype length) override {
-        // SCI_INSERTTEXT stops at a NUL byte; a targeted replace does not.
-        view_->SendScintilla(QsciScintillaBase::SCI_SETTARGETRANGE, 0ul, 0l);
-        view_->SendScintilla(QsciScintillaBase::SCI_REPLACETARGET, static_cast<unsigned long>(length), data);
-    }
-
-private:
-    QsciScintillaBase* view_;
-};
 
 } // namespace
 
@@ -374,32 +335,6 @@ DocHandle EditControl::createDocument(const QByteArray& bytes, TextEncoding enco
     companion_->SendScintilla(SCI_SETSAVEPOINT);
     detachFromCompanion();
     return doc;
-}
-
-DocumentLoad EditControl::loadDocument(const QString& path) {
-    DocumentLoad load;
-    const DocHandle doc = newEmptyDocument(TextEncoding::Utf8, "\n");
-    attachToCompanion(doc);
-    companion_->SendScintilla(SCI_SETUNDOCOLLECTION, 0ul);
-    DocumentSink sink(companion_);
-    const TextReadResult read = readTextFileInto(path, sink);
-    load.format = read.format;
-    load.error = read.error;
-    // Scintilla reports a failed allocation only through its status.
-    if (load.ok() && companion_->SendScintilla(SCI_GETSTATUS) != SC_STATUS_OK)
-        load.error = qt_error_string(ENOMEM);
-    companion_->SendScintilla(SCI_SETSTATUS, static_cast<unsigned long>(SC_STATUS_OK));
-    const bool utf8 = load.format.encoding == TextEncoding::Utf8;
-    companion_->SendScintilla(SCI_SETCODEPAGE, utf8 ? static_cast<unsigned long>(SC_CP_UTF8) : 0ul);
-    companion_->SendScintilla(SCI_SETEOLMODE, eolModeOf(load.format.lineBreak));
-    companion_->SendScintilla(SCI_SETUNDOCOLLECTION, 1ul);
-    companion_->SendScintilla(SCI_SETSAVEPOINT);
-    detachFromCompanion();
-    if (load.ok())
-        load.doc = doc;
-    else
-        releaseDocument(doc);
-    return load;
 }
 
 void EditControl::releaseDocument(DocHandle doc) {

@@ -20,14 +20,6 @@ using DocHandle = long;
 
 using TextEncoding = TextFormat::Encoding;
 
-// A file read into a document of its own (EditControl::loadDocument).
-struct DocumentLoad {
-    DocHandle doc = 0;   // the caller owns it; 0 after an error
-    TextFormat format;
-    QString error;       // the system's error text; empty when the file was read
-    bool ok() const { return error.isEmpty(); }
-};
-
 class EditControl : public QsciScintillaBase {
     Q_OBJECT
 public:
@@ -98,10 +90,6 @@ public:
     // A new document holding `bytes`, not shown; no undo history, unmodified.
     DocHandle createDocument(const QByteArray& bytes, TextEncoding encoding,
                              const QByteArray& lineBreak);
-    // Reads the file at path in chunks straight into a new document, not
-    // shown: its bytes are copied once, into the document's own buffer. No
-    // undo history, unmodified. On an error no document is left.
-    DocumentLoad loadDocument(const QString& path);
     void releaseDocument(DocHandle doc);
     // Replaces the whole text of a document that is not shown as one step of
     // its undo history, also when the document is read-only.

@@ -1,5 +1,4 @@
 // The edit control's documents: loading, exchanging, parked text and flags.
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "editing/EditControl.h"
@@ -18,47 +17,6 @@ private slots:
         QVERIFY(!edit.isModified());
         QVERIFY(!edit.canUndo());
         QCOMPARE(edit.encoding(), TextEncoding::Latin1);
-    }
-
-    // A file read straight into a document holds what reading it whole gives,
-    // also when it is big enough to take many chunks.
-    void loadDocumentMatchesTheWholeFile_data() {
-        QTest::addColumn<QByteArray>("file");
-        QByteArray big;
-        while (big.size() < 3 * 1024 * 1024)
-            big += "caf\xC3\xA9 \xF0\x9F\x90\xA2 line\r\n";
-        QTest::newRow("UTF-8, BOM, CR LF, many chunks") << "\xEF\xBB\xBF" + big;
-        QTest::newRow("Latin-1 behind BOM bytes") << QByteArray("\xEF\xBB\xBFcaf\xE9\n");
-        QTest::newRow("NUL bytes, no final break") << QByteArray("a\0b\rc", 5);
-        QTest::newRow("empty") << QByteArray();
-    }
-    void loadDocumentMatchesTheWholeFile() {
-        QFETCH(QByteArray, file);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("f.txt"));
-        QFile out(path);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        QCOMPARE(out.write(file), file.size());
-        out.close();
-        const LoadResult whole = readTextFile(path);
-        QVERIFY(whole.ok());
-
-        EditControl edit;
-        const DocumentLoad load = edit.loadDocument(path);
-        QVERIFY2(load.ok(), qPrintable(load.error));
-        QCOMPARE(load.format.encoding, whole.text.format.encoding);
-        QCOMPARE(load.format.bom, whole.text.format.bom);
-        QCOMPARE(load.format.lineBreak, whole.text.format.lineBreak);
-        edit.attachDocument(load.doc);
-        QVERIFY(edit.textBytes() == whole.text.bytes);
-        QCOMPARE(edit.encoding(), whole.text.format.encoding);
-        QCOMPARE(edit.lineBreak(), whole.text.format.lineBreak);
-        QVERIFY(!edit.isModified());
-        QVERIFY(!edit.canUndo());
-
-        const DocumentLoad missing = edit.loadDocument(dir.filePath(QStringLiteral("none")));
-        QVERIFY(!missing.ok());
-        QCOMPARE(missing.doc, DocHandle(0));
     }
 
     void typingSetsModifiedAndUndoReturnsToSavePoint() {
