@@ -6,6 +6,7 @@
 #include "app/DocumentHost.h"
 #include "app/DocumentTable.h"
 #include "settings/EditorOptions.h"
+#include "editing/DocumentLoader.h"
 #include "editing/EditControl.h"
 #include "editing/TextCodec.h"
 #include "lists/FileListHooks.h"
@@ -36,6 +37,25 @@ QString filterPatternOf(const QString& fileName) {
 FileListHooks& noLists() {
     static FileListHooks none;
     return none;
+}
+
+void reportUnreadable(Prompts& prompts, const QString& name, const QString& error) {
+    prompts.message(QStringLiteral("File \"%1\" cannot be read: %2").arg(name, error), MessageType::Error);
+}
+
+// The file read straight into a document of its own, not shown, with the busy
+// cursor; a file that cannot be read is reported (when messages are on).
+std::optional<DocumentLoad> LoadDocument(Prompts& prompts, const QString& name, bool messages) {
+    DocumentLoad loaded;
+    {
+        BusyCursor busy;
+        loaded = loadDocument(name);
+    }
+    if (loaded.ok())
+        return loaded;
+    if (messages)
+        reportUnreadable(prompts, name, loaded.error);
+    return std::nullopt;
 }
 
 } // namespace
@@ -97,8 +117,7 @@ std::optional<LoadedText> FileCommands::ReadTextFile(const QString& name, bool m
         return std::move(loaded.text);
     }
     if (messages)
-        prompts_.message(QStringLiteral("File \"%1\" cannot be read: %2").arg(name, loaded.error),
-                         MessageType::Error);
+        reportUnreadable(prompts_, name, loaded.error);
     return std::nullopt;
 }
 
@@ -108,7 +127,7 @@ OpenResult FileCommands::OpenAsCurrent(const QString& name, bool messages) {
         return r;
     // The file is read before anything changes, so a file that cannot be read
     // leaves no empty tab behind.
-    const std::optional<LoadedText> loaded = ReadTextFile(name, messages);
+    const std::optional<DocumentLoad> loaded = LoadDocument(prompts_, name, messages);
     if (!loaded)
         return CannotRead;
     if (documentShown())
@@ -120,7 +139,7 @@ OpenResult FileCommands::OpenAsCurrent(const QString& name, bool messages) {
     table_.incrementDocCount();
     {
         BusyCursor busy;
-        edit_.loadBytes(loaded->bytes, loaded->format.encoding, loaded->format.lineBreak);
+        edit_.attachDocument(loaded->doc);
         table_.setShownFormat(loaded->format);
     }
     edit_.setSelStart(0);
@@ -137,7 +156,7 @@ OpenResult FileCommands::OpenInBackground(const QString& name, bool messages, bo
     const OpenResult r = CanOpenFile(name, messages);
     if (r != OpenOk)
         return r;
-    const std::optional<LoadedText> loaded = ReadTextFile(name, messages);
+    const std::optional<DocumentLoad> loaded = LoadDocument(prompts_, name, messages);
     if (!loaded)
         return CannotRead;
     {
@@ -146,8 +165,7 @@ OpenResult FileCommands::OpenInBackground(const QString& name, bool messages, bo
         DocRecord& rec = table_.createParkedRecord();
         rec.FileName = name;
         rec.format = loaded->format;
-        rec.Text = edit_.createDocument(loaded->bytes, loaded->format.encoding,
-                                        loaded->format.lineBreak);
+        rec.Text = loaded->doc;
         table_.incrementDocCount();
     }
     host_.EnableSwitchCommands();

@@ -1,5 +1,6 @@
 #include "editing/EditControl.h"
 
+#include "editing/DocumentBuffer.h"
 #include "util/Colours.h"
 #include "util/DroppedFiles.h"
 
@@ -46,24 +47,6 @@ qsizetype utf8PositionOf(const QByteArray& latin1, qsizetype position) {
     return position + high;
 }
 
-// Scintilla grows a document's buffer only when its gap is used up, and then
-// copies the whole text: a load that fills the buffer exactly would make one of
-// the first keystrokes in a 50 MB document pay for a 50 MB copy. Loading with
-// room to spare moves that cost into the load, which allocates anyway.
-unsigned long roomForText(qsizetype size) {
-    constexpr qsizetype kMaxSpare = 4 * 1024 * 1024;
-    return static_cast<unsigned long>(size + std::min(size / 8, kMaxSpare));
-}
-
-// Enter types the document's own line break.
-unsigned long eolModeOf(const QByteArray& lineBreak) {
-    if (lineBreak == "\r\n")
-        return QsciScintillaBase::SC_EOL_CRLF;
-    if (lineBreak == "\r")
-        return QsciScintillaBase::SC_EOL_CR;
-    return QsciScintillaBase::SC_EOL_LF;
-}
-
 void configureView(QsciScintillaBase* view) {
     view->SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK, kModEventMask);
     view->SendScintilla(QsciScintillaBase::SCI_SETMARGINWIDTHN, 0ul, 0l);
@@ -71,6 +54,13 @@ void configureView(QsciScintillaBase* view) {
     view->SendScintilla(QsciScintillaBase::SCI_SETMARGINWIDTHN, 2ul, 0l);
     view->SendScintilla(QsciScintillaBase::SCI_SETMARGINLEFT, 0ul, 3l);
     view->SendScintilla(QsciScintillaBase::SCI_SETSCROLLWIDTHTRACKING, 1ul);
+    // Scintilla lays out a whole line to draw any of it, and with its default
+    // cache keeps only the caret's line laid out: every repaint (a caret
+    // blink, a status change) would lay out a long line that the caret is not
+    // on again, seconds for a line of some megabytes. The visible lines stay
+    // laid out until they change.
+    view->SendScintilla(QsciScintillaBase::SCI_SETLAYOUTCACHE,
+                        static_cast<unsigned long>(QsciScintillaBase::SC_CACHE_PAGE));
     view->SendScintilla(QsciScintillaBase::SCI_SETSCROLLWIDTH, 1ul);
     view->SendScintilla(QsciScintillaBase::SCI_SETTABWIDTH, 8ul);
     view->SendScintilla(QsciScintillaBase::SCI_USEPOPUP, 0ul);
@@ -82,6 +72,21 @@ void configureView(QsciScintillaBase* view) {
     for (const unsigned long key : {ctrl | 'T', ctrl | shift | 'T', ctrl | 'Y', ctrl | 'L',
                                     ctrl | shift | 'L', ctrl | 'D', ctrl | 'U', ctrl | shift | 'U'})
         view->SendScintilla(QsciScintillaBase::SCI_CLEARCMDKEY, key);
+}
+
+// A caret blink repaints the caret's line, and drawing a line costs time in
+// proportion to its whole length, not to the part that is shown: on a line of
+// megabytes the blinking alone would keep a core busy. The caret stands still
+// there and blinks again on ordinary lines.
+void steadyCaretOnLongLines(QsciScintillaBase* view) {
+    constexpr long kLongLine = 256 * 1024;
+    constexpr unsigned long kBlinkMs = 500;   // Scintilla's own period
+    const long caret = view->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
+    const long line = view->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(caret));
+    const bool longLine = view->SendScintilla(QsciScintillaBase::SCI_LINELENGTH, static_cast<unsigned long>(line)) > kLongLine;
+    const unsigned long period = longLine ? 0ul : kBlinkMs;
+    if (static_cast<unsigned long>(view->SendScintilla(QsciScintillaBase::SCI_GETCARETPERIOD)) != period)
+        view->SendScintilla(QsciScintillaBase::SCI_SETCARETPERIOD, period);
 }
 
 // Qt asks every widget for its accessible interface when it is shown, and
@@ -117,6 +122,7 @@ EditControl::EditControl(QWidget* parent)
         // is struck out too.
         if (updated & SC_UPDATE_CONTENT)
             applyStrikeOut();
+        steadyCaretOnLongLines(this);
         emit stateChanged();
     });
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
@@ -404,6 +410,7 @@ DocHandle EditControl::exchangeDocument(DocHandle doc) {
     SendScintilla(SCI_RELEASEDOCUMENT, 0ul, doc);   // the view now holds it
     modified_ = SendScintilla(SCI_GETMODIFY) != 0;
     applyStrikeOut();
+    steadyCaretOnLongLines(this);
     emit stateChanged();
     return old;
 }
