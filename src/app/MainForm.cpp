@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/DocumentTable.h"
+#include "app/FileOperationCommands.h"
 #include "app/FileCommands.h"
 #include "app/HelpViewer.h"
 #include "app/MainMenu.h"
@@ -22,6 +23,7 @@
 #include "lists/FileLists.h"
 #include "settings/StoredSettings.h"
 #include "platform/ProgramDirectory.h"
+#include "util/ToolTipPolicy.h"
 
 namespace tw {
 
@@ -36,6 +38,7 @@ TMainForm::TMainForm(Prompts& prompts, const QStringList& arguments, QWidget* pa
     listDocuments_ = std::make_unique<ListDocumentSide>(*this);
     lists_ = std::make_unique<FileLists>(*listDocuments_, prompts_, options_);
     files_->setFileLists(*lists_);
+    hints_ = new ToolTipPolicy(this);
     connectCommands();
     connectEditingCommands();
     connectSearchCommands();
@@ -46,6 +49,8 @@ TMainForm::TMainForm(Prompts& prompts, const QStringList& arguments, QWidget* pa
     connectFilterCommands();
     connectLaunchCommands();
     connectListCommands();
+    connectFileOperationCommands();
+    connectOptionCommands();
     connectViewToggles();
     connectMenuOpening();
     markUnbuiltCommands();
@@ -54,6 +59,7 @@ TMainForm::TMainForm(Prompts& prompts, const QStringList& arguments, QWidget* pa
 
 TMainForm::~TMainForm() {
     // Parked documents go before the edit control that releases them.
+    operations_.reset();
     lists_.reset();
     files_.reset();
     table_.reset();

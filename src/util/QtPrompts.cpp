@@ -92,6 +92,8 @@ Answer QtPrompts::question(const QString& text, MessageType type, Buttons button
         set |= QMessageBox::Cancel;
     else if (buttons == Buttons::Ok)
         set = QMessageBox::Ok;
+    else if (buttons == Buttons::RetryCancel)
+        set = QMessageBox::Retry | QMessageBox::Cancel;
     QMessageBox box(iconOf(type), kAppTitle, text, set, parent_);
     if (position)
         box.move(*position);   // a moved box is not centred on its parent
@@ -99,6 +101,7 @@ Answer QtPrompts::question(const QString& text, MessageType type, Buttons button
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
     case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Retry: return Answer::Retry;
     default: return Answer::Cancel;
     }
 }
