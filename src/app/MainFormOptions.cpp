@@ -28,8 +28,10 @@ void TMainForm::applyHints() {
 EnvironmentValues TMainForm::environmentValues() const {
     EnvironmentValues v;
     v.colourScheme = options_.ColourScheme;
-    v.customText = options_.customText;
-    v.customBackground = options_.customBackground;
+    // Before any custom colour is stored both are black (0 in the file).
+    v.customText = options_.customText.isValid() ? options_.customText : QColor(Qt::black);
+    v.customBackground =
+        options_.customBackground.isValid() ? options_.customBackground : QColor(Qt::black);
     v.keystrokeMapping = options_.KeystrokeMapping;
     v.startupMode = options_.StartupMode;
     v.backupStyle = options_.BackupStyle;

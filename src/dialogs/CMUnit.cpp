@@ -43,6 +43,9 @@ TCMForm::TCMForm(Prompts& prompts, ToolTipPolicy* hints, QWidget* parent)
     rememberedDrive_ = driveCB_->currentIndex();
     showVolume(driveCB_->currentText());
     dirLB_->setCurrentIndex(model_->index(here));
+    // Folders are read in the background: the current one is shown once read.
+    connect(model_, &QFileSystemModel::directoryLoaded, this,
+            [this] { dirLB_->scrollTo(dirLB_->currentIndex()); });
     folderCB_->setEditText(QString());
 }
 

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
+#include <QToolTip>
 
 #include "app/AboutUnit.h"
 #include "app/DocumentTable.h"
@@ -125,6 +126,28 @@ private slots:
         d.prepare(fx.form().documentFacts());
         QCOMPARE(child<QLabel>(d, "FileNameLab")->toolTip(), a);
         QCOMPARE(child<QLabel>(d, "GroupLab")->toolTip(), QString());
+    }
+
+    // Every hint of the program follows the one switch.
+    void theHintSwitchReachesEveryToolTip() {
+        MainWindowFixture fx;
+        TMainForm& form = fx.start();
+        form.show();
+        QWidget* button = form.findChild<QWidget*>("NewSpdBtn");
+        auto hover = [&] {
+            QToolTip::hideText();
+            QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(button, &event);
+            return QToolTip::isVisible() && QToolTip::text() == button->toolTip();
+        };
+        QVERIFY(hover());
+        form.hints().apply(false, 500, 2500);
+        QVERIFY(!hover());
+        form.hints().beginForcedHints();   // a dialog that needs its hints
+        QVERIFY(hover());
+        form.hints().endForcedHints();
+        QVERIFY(!hover());
+        QToolTip::hideText();
     }
 
     void environmentOkAppliesEverythingAndCancelNothing() {
