@@ -151,10 +151,11 @@ void TCMForm::folderChosen() {
 }
 
 bool TCMForm::DriveReadyCheck(const QString& path) {
+    // The volume that holds the path names the drive, as the box would show it.
+    const QString drive = volumeRootOf(path, mountedVolumes());
     while (!ready_(path)) {
-        const Answer answer =
-            prompts_.ask(QStringLiteral("Drive \"%1\" is not ready!").arg(driveCB_->currentText()),
-                         MessageType::Error, Buttons::RetryCancel);
+        const Answer answer = prompts_.ask(QStringLiteral("Drive \"%1\" is not ready!").arg(drive),
+                                           MessageType::Error, Buttons::RetryCancel);
         if (answer != Answer::Retry) {
             changingDrive_ = true;
             driveCB_->setCurrentIndex(rememberedDrive_);

@@ -17,6 +17,7 @@
 #include "lists/FileLists.h"
 #include "platform/FileAttributes.h"
 #include "platform/Trash.h"
+#include "platform/Volumes.h"
 #include "settings/SettingsCodec.h"
 #include "settings/StoredSettings.h"
 #include "support/MainWindowFixture.h"
@@ -111,6 +112,31 @@ private slots:
                               QString("Directory \"%1\" does not exist! Do you want to create it?")
                                   .arg(fx.path("made/"))}));
         QCOMPARE(fx.readFile(fx.path("made/a.txt")), QByteArray("a\n"));
+    }
+
+    void aDriveThatIsNotReadyKeepsTheDialogOpen() {
+        MainWindowFixture fx;
+        const QString a = fx.writeFile("a.txt", "a\n");
+        fx.start({a});
+        TCMForm& dialog = fx.form().CMForm();
+        int checks = 0;
+        dialog.setReadyCheck([&checks](const QString&) { return ++checks > 2; });
+        bool acted = false;
+        dialog.prepare(false, a, [&acted](const QString&) { return acted = true; });
+        const QString drive = dialog.driveBox()->currentText();
+        fx.prompts.answer(Answer::Retry);
+        fx.prompts.answer(Answer::Cancel);
+        dialog.folderBox()->setEditText(fx.path(""));
+        dialog.OKBtnClick();
+        const QString text = QString("Drive \"%1\" is not ready!").arg(volumeRootOf(fx.path(""), mountedVolumes()));
+        QCOMPARE(fx.prompts.texts(), QStringList({text, text}));
+        QCOMPARE(checks, 2);
+        QVERIFY(!acted);
+        QCOMPARE(dialog.driveBox()->currentText(), drive);
+        fx.prompts.answer(Answer::Retry);
+        dialog.OKBtnClick();   // ready at the retry: goes on
+        QVERIFY(acted);
+        QCOMPARE(checks, 4);
     }
 
     // One file under two names is one file: nothing is asked, nothing lost.
