@@ -26,6 +26,7 @@ public:
 
     LaunchTables& tables() { return tables_; }
     LaunchCommands& commands() { return *commands_; }
+    Launcher& launcher() { return *launcher_; }
     TOutputPanel& outputPanel() { return *panel_; }
     QDockWidget* outputDock() { return dock_; }
     TExeOptForm& exeOptForm();

@@ -12,6 +12,7 @@
 
 #include "app/ChangedFiles.h"
 #include "app/DocumentTable.h"
+#include "app/FileOperationCommands.h"
 #include "app/FileCommands.h"
 #include "app/HelpViewer.h"
 #include "app/MainMenu.h"
@@ -23,6 +24,7 @@
 #include "lists/FileLists.h"
 #include "settings/StoredSettings.h"
 #include "platform/ProgramDirectory.h"
+#include "util/ToolTipPolicy.h"
 
 namespace tw {
 
@@ -37,6 +39,7 @@ TMainForm::TMainForm(Prompts& prompts, const QStringList& arguments, QWidget* pa
     listDocuments_ = std::make_unique<ListDocumentSide>(*this);
     lists_ = std::make_unique<FileLists>(*listDocuments_, prompts_, options_);
     files_->setFileLists(*lists_);
+    hints_ = new ToolTipPolicy(this);
     connectCommands();
     connectEditingCommands();
     connectSearchCommands();
@@ -47,6 +50,8 @@ TMainForm::TMainForm(Prompts& prompts, const QStringList& arguments, QWidget* pa
     connectFilterCommands();
     connectLaunchCommands();
     connectListCommands();
+    connectFileOperationCommands();
+    connectOptionCommands();
     connectViewToggles();
     connectDesktopConveniences();
     connectMenuOpening();
@@ -57,6 +62,7 @@ TMainForm::TMainForm(Prompts& prompts, const QStringList& arguments, QWidget* pa
 
 TMainForm::~TMainForm() {
     // Parked documents go before the edit control that releases them.
+    operations_.reset();
     lists_.reset();
     files_.reset();
     table_.reset();

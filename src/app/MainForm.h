@@ -42,6 +42,14 @@ class SystemClipboard;
 class TFiltersForm;
 class TOrderForm;
 class TViewForm;
+class ToolTipPolicy;
+class FileOperationCommands;
+class TCMForm;
+class TPropertiesForm;
+class TEnvironmentForm;
+class TAboutForm;
+struct DocumentFacts;
+struct EnvironmentValues;
 
 class TMainForm : public QMainWindow, public DocumentHost {
     Q_OBJECT
@@ -122,6 +130,19 @@ public:
     TGroupForm& GroupForm();
     TRecentForm& RecentForm();
 
+    // File > Operations and the properties dialog (MainFormFileOperations.cpp).
+    TCMForm& CMForm();
+    TPropertiesForm& PropertiesForm();
+    DocumentFacts documentFacts() const;
+    // The Environment options, the About box and the hints (MainFormOptions.cpp).
+    TEnvironmentForm& EnvironmentForm();
+    TAboutForm& AboutForm();
+    ToolTipPolicy& hints() const { return *hints_; }
+    void applyHints();
+    void OptionsEnvironmentMnuClick();
+    EnvironmentValues environmentValues() const;
+    void applyEnvironment(const EnvironmentValues& values);
+
     // The settings file (MainFormSettings.cpp).
     void LoadSettings(const QStringList& arguments, const QByteArray& content);
     void SaveSettings();
@@ -151,6 +172,8 @@ private:
     // The crash-recovery journal, the offer of what an earlier run left, and
     // the look at files changed on disk (MainFormRecovery.cpp).
     void startSafetyNets();
+    void connectFileOperationCommands();   // MainFormFileOperations.cpp
+    void connectOptionCommands();      // MainFormOptions.cpp
     void showLists(int changes);
     // Enabling of the list entries of the File menu and the shortcut menu,
     // each time either opens.
@@ -169,6 +192,7 @@ private:
     void loadStartupDocuments(const QStringList& arguments);
     void restoreWindowPlacement(const StoredSettings& settings);
     void collectStartupDocuments();
+    bool settingsFileSavedByUser() const;
     void placeCentred();
     void startFirstRun(const QStringList& arguments);
     bool FormCloseQuery();
@@ -214,6 +238,13 @@ private:
     std::unique_ptr<StoredSettings> stored_;   // the settings file as last read
     RecoveryJournal* journal_ = nullptr;       // child of the window
     std::unique_ptr<ChangedFiles> changedFiles_;
+    QByteArray storedBytes_;   // its bytes, to tell whether the user saved it
+    ToolTipPolicy* hints_ = nullptr;   // child of the window
+    std::unique_ptr<FileOperationCommands> operations_;
+    TCMForm* cmForm_ = nullptr;
+    TPropertiesForm* propertiesForm_ = nullptr;
+    TEnvironmentForm* environmentForm_ = nullptr;
+    TAboutForm* aboutForm_ = nullptr;
 };
 
 } // namespace tw

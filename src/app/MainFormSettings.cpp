@@ -43,6 +43,7 @@ void TMainForm::startUp(const QStringList& arguments) {
     QFile file(settingsPath());
     if (file.open(QIODevice::ReadOnly))
         content = file.readAll();
+    storedBytes_ = content;
     // A missing file, and one that holds no settings (empty, blank or
     // unreadable), start as a first run: applying 45 zeros would hide every
     // bar and write that back.
@@ -50,6 +51,7 @@ void TMainForm::startUp(const QStringList& arguments) {
         LoadSettings(arguments, content);
     else
         startFirstRun(arguments);
+    applyHints();
     // Typing goes to the text from the first key on.
     if (!edit_->isHidden())
         edit_->setFocus();
@@ -252,6 +254,10 @@ void TMainForm::SaveSettings() {
     s.showPaths = flagValue(options_.ShowPathsSetting);
     s.clipboardMode = options_.ClipboardMode;
 
+    // A settings file the user edited and saved in the hidden mode is theirs:
+    // writing the run's settings over it would throw the edits away.
+    if (options_.SettingsFileEditable && settingsFileSavedByUser())
+        return;
     const QByteArray content = writeSettings(s);
     // A failed write leaves the previous file whole; it is told, and the
     // close goes on.
@@ -260,6 +266,12 @@ void TMainForm::SaveSettings() {
         prompts_.message(QStringLiteral("The settings were not saved.\n\n") +
                              fileErrorText(settingsPath(), error),
                          MessageType::Error);
+}
+
+bool TMainForm::settingsFileSavedByUser() const {
+    QFile file(settingsPath());
+    const QByteArray now = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return now != storedBytes_;
 }
 
 void TMainForm::collectStartupDocuments() {
@@ -276,6 +288,11 @@ void TMainForm::collectStartupDocuments() {
     }
     for (int tab = 0; tab < table_->tabCount(); ++tab) {
         const int slot = table_->slotOfTab(tab);
+        // The settings file is never reopened as a document at the next start.
+        const QString name = slot == 0 ? table_->CurrentFileName()
+                             : table_->record(slot) ? table_->record(slot)->FileName : QString();
+        if (files_->IsSettingsFile(name, false))
+            continue;
         StoredDocument doc;
         if (slot == 0) {
             doc = {bytes(table_->CurrentFileName()), flagValue(edit_->isReadOnly()),
@@ -284,10 +301,10 @@ void TMainForm::collectStartupDocuments() {
             doc = {bytes(rec->FileName), flagValue(rec->ReadOnly), static_cast<int>(rec->SelStart),
                    static_cast<int>(rec->SelLength)};
         }
+        if (slot == 0 && table_->DocCount() > 1)
+            s.shownTab = int(s.documents.size());
         s.documents.append(doc);
     }
-    if (table_->DocCount() > 1)
-        s.shownTab = table_->TabOfSlot(0);
 }
 
 } // namespace tw

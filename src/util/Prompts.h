@@ -11,9 +11,9 @@ namespace tw {
 
 enum class MessageType { Warning, Error, Information, Confirmation };
 // YesNoDefaultNo is for questions whose Yes throws text away: Return answers No.
-enum class Buttons { Ok, YesNo, YesNoCancel, YesNoDefaultNo };
+enum class Buttons { Ok, YesNo, YesNoCancel, YesNoDefaultNo, RetryCancel };
 // Answer values follow the message-box results; None means nothing was asked.
-enum class Answer { None = 0, Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+enum class Answer { None = 0, Ok = 1, Cancel = 2, Retry = 4, Yes = 6, No = 7 };
 
 struct FileDialogRequest {
     QString title;            // empty: the dialog's own title

@@ -109,6 +109,8 @@ Answer QtPrompts::question(const QString& text, MessageType type, Buttons button
         set |= QMessageBox::Cancel;
     else if (buttons == Buttons::Ok)
         set = QMessageBox::Ok;
+    else if (buttons == Buttons::RetryCancel)
+        set = QMessageBox::Retry | QMessageBox::Cancel;
     QMessageBox box(iconOf(type), kAppTitle, text, set, parent_);
     if (buttons == Buttons::YesNoDefaultNo)
         box.setDefaultButton(QMessageBox::No);
@@ -118,6 +120,7 @@ Answer QtPrompts::question(const QString& text, MessageType type, Buttons button
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
     case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Retry: return Answer::Retry;
     default: return Answer::Cancel;
     }
 }

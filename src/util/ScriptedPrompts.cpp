@@ -37,7 +37,8 @@ Answer ScriptedPrompts::question(const QString& text, MessageType type, Buttons 
     shown_.append({ShownPrompt::Kind::Question, text, type, buttons, {}, position});
     if (answers_.isEmpty()) {
         unexpected_ << text;
-        return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::No;
+        return buttons == Buttons::YesNoCancel || buttons == Buttons::RetryCancel ? Answer::Cancel
+                                                                                : Answer::No;
     }
     return answers_.dequeue();
 }
