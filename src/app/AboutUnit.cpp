@@ -21,21 +21,10 @@ namespace {
 const QString kAccessWord = QStringLiteral("lumpy");
 const QString kAccessNumber = QStringLiteral("5820417396");
 
-// The box's picture: a page with a pen stroke, drawn rather than shipped.
+// The box's picture: the program's icon, the same picture the desktop shows.
 QPixmap picture() {
-    QPixmap pixmap(64, 64);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(QColor(250, 250, 240));
-    p.setPen(QPen(QColor(60, 60, 90), 2));
-    p.drawRoundedRect(QRectF(10, 4, 40, 54), 4, 4);
-    p.setPen(QPen(QColor(120, 120, 140), 1.5));
-    for (int y = 16; y <= 44; y += 7)
-        p.drawLine(QPointF(16, y), QPointF(y < 40 ? 44 : 32, y));
-    p.setPen(QPen(QColor(30, 70, 160), 4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(34, 52), QPointF(58, 20));
-    return pixmap;
+    return QPixmap(QStringLiteral(":/desktop/tarnwick-128.png"))
+        .scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace
