@@ -30,9 +30,10 @@ QString TCMForm::fullFolderForm(const QString& typed) {
 }
 
 TCMForm::TCMForm(Prompts& prompts, ToolTipPolicy* hints, QWidget* parent)
-    : QDialog(parent), prompts_(prompts), hints_(hints),
+    : QDialog(parent), prompts_(prompts),
       ready_([](const QString& path) { return volumeReady(path); }) {
     setObjectName(QStringLiteral("TCMForm"));
+    forceHintsWhileShown(this, hints);
     buildControls();
     fillDrives();
     const QString here = QDir::currentPath();
@@ -117,22 +118,6 @@ void TCMForm::run(bool move, const QString& fileName, const FolderAction& action
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         this->move(screen->availableGeometry().center() - rect().center());
     exec();
-}
-
-void TCMForm::showEvent(QShowEvent* event) {
-    if (hints_ && !hintsForced_) {
-        hints_->beginForcedHints();
-        hintsForced_ = true;
-    }
-    QDialog::showEvent(event);
-}
-
-void TCMForm::hideEvent(QHideEvent* event) {
-    if (hints_ && hintsForced_) {
-        hints_->endForcedHints();
-        hintsForced_ = false;
-    }
-    QDialog::hideEvent(event);
 }
 
 bool TCMForm::eventFilter(QObject* watched, QEvent* event) {

@@ -47,8 +47,6 @@ public:
     QTreeView* folderTree() const { return dirLB_; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -59,8 +57,6 @@ private:
     void folderChosen();
 
     Prompts& prompts_;
-    ToolTipPolicy* hints_;
-    bool hintsForced_ = false;
     QLabel* label1_ = nullptr;
     QComboBox* folderCB_ = nullptr;
     QTreeView* dirLB_ = nullptr;

@@ -36,8 +36,9 @@ constexpr BoxDesign kBoxes[4] = {{"ReadOnlyCB", "&Read Only", FileAttribute::Rea
 } // namespace
 
 TPropertiesForm::TPropertiesForm(Prompts& prompts, ToolTipPolicy* hints, QWidget* parent)
-    : QDialog(parent), prompts_(prompts), hints_(hints) {
+    : QDialog(parent), prompts_(prompts) {
     setObjectName(QStringLiteral("TPropertiesForm"));
+    forceHintsWhileShown(this, hints);
     setWindowTitle(QStringLiteral("Properties"));
     buildControls();
 }
@@ -151,24 +152,6 @@ void TPropertiesForm::OKBtnClick() {
                              MessageType::Error);
     }
     accept();
-}
-
-void TPropertiesForm::showEvent(QShowEvent* event) {
-    if (hints_ && !hintsForced_) {
-        hints_->beginForcedHints();
-        hintsForced_ = true;
-    }
-    QDialog::showEvent(event);
-    for (QLabel* label : {fileNameLab_, dosFileNameLab_, groupLab_})
-        FitLabelHint(label);
-}
-
-void TPropertiesForm::hideEvent(QHideEvent* event) {
-    if (hints_ && hintsForced_) {
-        hints_->endForcedHints();
-        hintsForced_ = false;
-    }
-    QDialog::hideEvent(event);
 }
 
 } // namespace tw

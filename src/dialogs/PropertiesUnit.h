@@ -35,17 +35,11 @@ public:
     void prepare(const DocumentFacts& facts);
     void OKBtnClick();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-
 private:
     void buildControls();
     QLabel* addFact(QGridLayout* grid, int row, const QString& caption, const char* name);
 
     Prompts& prompts_;
-    ToolTipPolicy* hints_;
-    bool hintsForced_ = false;
     DocumentFacts facts_;
     int foundBits_ = 0;
     QLabel* fileNameLab_ = nullptr;

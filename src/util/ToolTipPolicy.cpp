@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QMenu>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QTabBar>
 #include <QToolTip>
@@ -43,7 +44,40 @@ bool hintsOfItems(const QWidget* widget) {
            qobject_cast<const QAbstractItemView*>(widget->parentWidget());
 }
 
+// Watches one dialog's show and hide.
+class ShownDialogHints : public QObject {
+public:
+    ShownDialogHints(QWidget* dialog, ToolTipPolicy* policy) : QObject(dialog), policy_(policy) {
+        dialog->installEventFilter(this);
+    }
+    ~ShownDialogHints() override {
+        if (forced_ && policy_)
+            policy_->endForcedHints();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && !forced_ && policy_) {
+            policy_->beginForcedHints();
+            forced_ = true;
+        } else if (event->type() == QEvent::Hide && forced_ && policy_) {
+            policy_->endForcedHints();
+            forced_ = false;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPointer<ToolTipPolicy> policy_;
+    bool forced_ = false;
+};
+
 } // namespace
+
+void forceHintsWhileShown(QWidget* dialog, ToolTipPolicy* policy) {
+    if (dialog && policy)
+        new ShownDialogHints(dialog, policy);
+}
 
 ToolTipPolicy::ToolTipPolicy(QObject* parent) : QObject(parent) {
     hideTimer_.setSingleShot(true);

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QTimer>
 
+class QWidget;
+
 namespace tw {
 
 class ToolTipPolicy : public QObject {
@@ -41,22 +43,8 @@ private:
     QTimer hideTimer_;
 };
 
-// Forces hints on for as long as it lives (a dialog's show to its hide).
-class ForcedHints {
-public:
-    explicit ForcedHints(ToolTipPolicy* policy) : policy_(policy) {
-        if (policy_)
-            policy_->beginForcedHints();
-    }
-    ~ForcedHints() {
-        if (policy_)
-            policy_->endForcedHints();
-    }
-    ForcedHints(const ForcedHints&) = delete;
-    ForcedHints& operator=(const ForcedHints&) = delete;
-
-private:
-    ToolTipPolicy* policy_;
-};
+// Forces the program's hints on from each show of dialog to its hide
+// (HintsDuringDialog). Nothing happens without a policy.
+void forceHintsWhileShown(QWidget* dialog, ToolTipPolicy* policy);
 
 } // namespace tw

@@ -120,7 +120,7 @@ private slots:
         fx.start({a});
         TCMForm& dialog = fx.form().CMForm();
         int checks = 0;
-        dialog.setReadyCheck([&checks](const QString&) { return ++checks > 2; });
+        dialog.setReadyCheck([&checks](const QString&) { return ++checks > 3; });
         bool acted = false;
         dialog.prepare(false, a, [&acted](const QString&) { return acted = true; });
         const QString drive = dialog.driveBox()->currentText();

@@ -135,7 +135,10 @@ private slots:
         form.show();
         QWidget* button = form.findChild<QWidget*>("NewSpdBtn");
         auto hover = [&] {
-            QToolTip::hideText();
+            // Gone at once, not after Qt's fading pause.
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->objectName() == "qtooltip_label")
+                    top->hide();
             QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
             QApplication::sendEvent(button, &event);
             return QToolTip::isVisible() && QToolTip::text() == button->toolTip();
