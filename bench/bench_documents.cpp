@@ -357,8 +357,8 @@ void bigDocuments(TMainForm& form, const QString& first, const QString& second) 
     info("save 50 MB", ms(atomicMs) + (saved ? QString() : QStringLiteral(" (FAILED)")));
     // A second name for the file: the save keeps it by writing in place,
     // after a copy of the old contents.
-    const QString second = first + QStringLiteral(".link");
-    if (::link(QFile::encodeName(first).constData(), QFile::encodeName(second).constData()) != 0)
+    const QString secondName = first + QStringLiteral(".link");
+    if (::link(QFile::encodeName(first).constData(), QFile::encodeName(secondName).constData()) != 0)
         qFatal("cannot link the 50 MB file");
     timer.start();
     const bool inPlace = files.SaveCurrentDocument();

@@ -26,6 +26,11 @@ private slots:
         QTest::newRow("Latin-1") << QByteArray("caf\xe9 na\xefve\n");
         QTest::newRow("NUL bytes") << QByteArray("a\0b\0\xff\n", 6);
         QTest::newRow("empty") << QByteArray();
+        // A file keeps its last byte and its length.
+        QTest::newRow("no final break") << QByteArray("a\r\nb");
+        QTest::newRow("only LF") << QByteArray("\n");
+        QTest::newRow("only CR LF") << QByteArray("\r\n");
+        QTest::newRow("UTF-16 LE") << QByteArray("\xff\xfeh\0i\0\n\0", 8);
     }
     void filesSurviveOpenAndSaveByteForByte() {
         QFETCH(QByteArray, bytes);
@@ -52,13 +57,20 @@ private slots:
         QVERIFY(!fx.isEnabled("FileSaveAllMnu"));
     }
 
-    void aFileWithoutFinalBreakGainsOneOfItsOwnStyle() {
+    void aFileWithoutFinalBreakKeepsItsLastByteANewDocumentEndsWithABreak() {
         MainWindowFixture fx;
         const QString path = fx.writeFile("nobreak.txt", "a\r\nb");
         fx.start({path});
         fx.run("FileSaveAsMnu");   // unscripted: cancelled
         fx.form().files().SaveCurrentDocument();
-        QCOMPARE(MainWindowFixture::readFile(path), QByteArray("a\r\nb\r\n"));
+        QCOMPARE(MainWindowFixture::readFile(path), QByteArray("a\r\nb"));
+
+        fx.run("FileNewMnu");
+        fx.form().Edit()->insertBytes(0, "new text");
+        const QString made = fx.path("made.txt");
+        fx.prompts.choose(made);
+        fx.run("FileSaveAsMnu");
+        QCOMPARE(MainWindowFixture::readFile(made), QByteArray("new text\n"));
     }
 
     void aFailedSaveKeepsTheOldFileAndTheModifiedDocument() {
