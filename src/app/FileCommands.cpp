@@ -51,8 +51,11 @@ std::optional<DocumentLoad> LoadDocument(Prompts& prompts, const QString& name, 
         BusyCursor busy;
         loaded = loadDocument(name);
     }
-    if (loaded.ok())
+    if (loaded.ok()) {
+        // What an earlier save that died left beside the file goes now.
+        removeStaleTemporaries(name);
         return loaded;
+    }
     if (messages)
         reportUnreadable(prompts, name, loaded.error);
     return std::nullopt;
