@@ -74,19 +74,45 @@ void RecoveryJournal::tick() {
         if (!modified.contains(handle))
             forget(handle);
     if (next && !copy_)
-        startCopy(*next);
+        startCopy(*next, false);
 }
 
-void RecoveryJournal::startCopy(const Document& doc) {
+void RecoveryJournal::startCopy(const Document& doc, bool now) {
     Copy copy;
     copy.handle = doc.handle;
     copy.count = edit_.changeCount(doc.handle);
     copy.name = doc.name;
     copy.format = *doc.format;
     copy.length = edit_.documentLength(doc.handle);
-    copy.bytes.reserve(copy.length);
+    copy.number = ++copies_;
     copy_ = std::move(copy);
+    if (now) {
+        copy_->bytes = QByteArray(copy_->length, Qt::Uninitialized);
+        return;
+    }
+    // The buffer is made on the journal's thread; the slices begin once it is here.
+    const quint64 number = copy_->number;
+    writer_->prepareBuffer(copy_->length, [this, number](QByteArray buffer) {
+        QMetaObject::invokeMethod(
+            this, [this, number, buffer = std::move(buffer)]() mutable { bufferReady(number, std::move(buffer)); },
+            Qt::QueuedConnection);
+    });
+}
+
+void RecoveryJournal::bufferReady(quint64 number, QByteArray buffer) {
+    if (!copy_ || copy_->number != number) {
+        writer_->dispose(std::move(buffer));
+        return;
+    }
+    copy_->bytes = std::move(buffer);
     slicer_->start();
+}
+
+void RecoveryJournal::dropCopy() {
+    slicer_->stop();
+    if (copy_)
+        writer_->dispose(std::move(copy_->bytes));
+    copy_.reset();
 }
 
 void RecoveryJournal::copySlice() {
@@ -94,14 +120,14 @@ void RecoveryJournal::copySlice() {
     const bool alive = std::any_of(tracked_.keyBegin(), tracked_.keyEnd(),
                                    [this](DocHandle h) { return h == copy_->handle; });
     if (!alive || edit_.changeCount(copy_->handle) != copy_->count) {
-        slicer_->stop();
-        copy_.reset();
+        dropCopy();
         return;
     }
-    const qsizetype from = copy_->bytes.size();
+    const qsizetype from = copy_->copied;
     const qsizetype to = std::min(copy_->length, from + kSliceBytes);
-    copy_->bytes += edit_.documentSlice(copy_->handle, from, to);
-    if (copy_->bytes.size() >= copy_->length)
+    edit_.copyDocumentRange(copy_->handle, from, to, copy_->bytes.data() + from);
+    copy_->copied = to;
+    if (copy_->copied >= copy_->length)
         finishCopy();
 }
 
@@ -128,10 +154,8 @@ void RecoveryJournal::forget(DocHandle handle) {
     const Tracked t = tracked_.take(handle);
     if (t.hasEntry)
         writer_->remove(entryFor(handle));
-    if (copy_ && copy_->handle == handle) {
-        slicer_->stop();
-        copy_.reset();
-    }
+    if (copy_ && copy_->handle == handle)
+        dropCopy();
 }
 
 void RecoveryJournal::flush() {
@@ -141,7 +165,8 @@ void RecoveryJournal::flush() {
         Tracked& t = tracked_[doc.handle];
         if (!behind(doc, t))
             continue;
-        startCopy(doc);
+        dropCopy();
+        startCopy(doc, true);
         while (copy_)
             copySlice();
     }
@@ -150,8 +175,7 @@ void RecoveryJournal::flush() {
 
 void RecoveryJournal::finishCleanly() {
     ticker_->stop();
-    slicer_->stop();
-    copy_.reset();
+    dropCopy();
     writer_->waitUntilDone();
     session_->remove();
     tracked_.clear();

@@ -1,10 +1,10 @@
 #pragma once
 // Unsaved work survives a crash: every modified document, untitled ones
 // included, is journaled to the recovery folder beside the settings within
-// about two seconds of its last change. Typing never waits for it: the text
-// is copied in slices of bounded size between events (a change in between
-// starts the copy again later), and the copy goes to disk on the journal's
-// own thread. A document that is saved, made unmodified or closed loses its
+// about two seconds of its last change. Typing never waits for it: the copy's
+// buffer is made on the journal's own thread, the text is copied into it in
+// slices of bounded size between events (a change in between starts the copy
+// again later), and the copy goes to disk on the journal's thread. A document that is saved, made unmodified or closed loses its
 // entry; a clean exit removes the whole session.
 #include <QElapsedTimer>
 #include <QHash>
@@ -57,15 +57,20 @@ private:
         quint64 count = 0;
         QString name;
         TextFormat format;
-        QByteArray bytes;
+        QByteArray bytes;   // the whole length, filled slice by slice
         qsizetype length = 0;
+        qsizetype copied = 0;
+        quint64 number = 0;   // which copy, so a late buffer finds its own
     };
 
     QList<Document> documents() const;
     void tick();
     bool behind(const Document& doc, const Tracked& t) const;
-    void startCopy(const Document& doc);
+    // now: the buffer is made at once (flush), not on the journal's thread.
+    void startCopy(const Document& doc, bool now);
+    void bufferReady(quint64 number, QByteArray buffer);
     void copySlice();
+    void dropCopy();
     void finishCopy();
     QString entryFor(DocHandle handle);
     void forget(DocHandle handle);
@@ -76,6 +81,7 @@ private:
     std::unique_ptr<JournalWriter> writer_;
     QHash<DocHandle, Tracked> tracked_;
     std::optional<Copy> copy_;
+    quint64 copies_ = 0;
     QTimer* ticker_;
     QTimer* slicer_;
     QElapsedTimer clock_;

@@ -13,6 +13,7 @@
 #include <QMimeData>
 
 #include <algorithm>
+#include <cstring>
 #include <mutex>
 
 namespace tw {
@@ -153,21 +154,19 @@ qsizetype EditControl::documentLength(DocHandle doc) const {
     return withDocumentText(doc, [](const char*, qsizetype len) { return len; });
 }
 
-QByteArray EditControl::documentSlice(DocHandle doc, qsizetype start, qsizetype end) const {
-    if (doc == shownDocument())
-        return bytesInRange(start, end);
-    attachToCompanion(doc);
-    const qsizetype len = companion_->SendScintilla(SCI_GETLENGTH);
-    start = std::clamp<qsizetype>(start, 0, len);
-    end = std::clamp<qsizetype>(end, start, len);
-    QByteArray bytes;
-    if (end > start) {
-        const char* data = static_cast<const char*>(reinterpret_cast<const void*>(companion_->SendScintilla(
-            SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), static_cast<long>(end - start))));
-        bytes = QByteArray(data, end - start);
-    }
-    detachFromCompanion();
-    return bytes;
+void EditControl::copyDocumentRange(DocHandle doc, qsizetype start, qsizetype end, char* to) const {
+    if (end <= start)
+        return;
+    const bool shown = doc == shownDocument();
+    const QsciScintillaBase* view = shown ? static_cast<const QsciScintillaBase*>(this) : companion_;
+    if (!shown)
+        attachToCompanion(doc);
+    // A range pointer moves Scintilla's gap only when it lies inside the range.
+    const char* data = static_cast<const char*>(reinterpret_cast<const void*>(view->SendScintilla(
+        SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), static_cast<long>(end - start))));
+    std::memcpy(to, data, static_cast<size_t>(end - start));
+    if (!shown)
+        detachFromCompanion();
 }
 
 void EditControl::keepUnsaved(DocHandle doc) {

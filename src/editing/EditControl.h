@@ -106,9 +106,10 @@ public:
     // not; equal numbers mean the text did not change in between.
     quint64 changeCount(DocHandle doc) const { return changeCounts_.value(doc); }
     qsizetype documentLength(DocHandle doc) const;
-    // A copy of the bytes start .. end of a document, shown or not, without
-    // moving its text around: cheap for a slice of a big document.
-    QByteArray documentSlice(DocHandle doc, qsizetype start, qsizetype end) const;
+    // Copies the bytes start .. end of a document, shown or not, to `to`
+    // without moving its text around: cheap for a slice of a big document.
+    // The range must lie within the text.
+    void copyDocumentRange(DocHandle doc, qsizetype start, qsizetype end, char* to) const;
     // Leaves a document modified until it is saved, whatever is undone later:
     // for text that was never in its file (a recovered document).
     void keepUnsaved(DocHandle doc);

@@ -23,8 +23,8 @@ void JournalWriter::write(const QString& path, const QString& fileName, const Te
 {
     {
         std::lock_guard lock(mutex_);
-        std::erase_if(tasks_, [&](const Task& t) { return !t.remove && t.path == path; });
-        tasks_.push_back(Task{false, path, fileName, format, std::move(text)});
+        std::erase_if(tasks_, [&](const Task& t) { return t.kind == Task::Kind::Write && t.path == path; });
+        tasks_.push_back(Task{Task::Kind::Write, path, fileName, format, std::move(text), 0, {}});
     }
     wake_.notify_all();
 }
@@ -33,8 +33,26 @@ void JournalWriter::remove(const QString& path)
 {
     {
         std::lock_guard lock(mutex_);
-        std::erase_if(tasks_, [&](const Task& t) { return t.path == path; });
-        tasks_.push_back(Task{true, path, {}, {}, {}});
+        std::erase_if(tasks_, [&](const Task& t) { return t.kind == Task::Kind::Write && t.path == path; });
+        tasks_.push_back(Task{Task::Kind::Remove, path, {}, {}, {}, 0, {}});
+    }
+    wake_.notify_all();
+}
+
+void JournalWriter::prepareBuffer(qsizetype length, std::function<void(QByteArray)> ready)
+{
+    {
+        std::lock_guard lock(mutex_);
+        tasks_.push_back(Task{Task::Kind::Prepare, {}, {}, {}, {}, length, std::move(ready)});
+    }
+    wake_.notify_all();
+}
+
+void JournalWriter::dispose(QByteArray buffer)
+{
+    {
+        std::lock_guard lock(mutex_);
+        tasks_.push_back(Task{Task::Kind::Dispose, {}, {}, {}, std::move(buffer), 0, {}});
     }
     wake_.notify_all();
 }
@@ -59,11 +77,22 @@ void JournalWriter::run()
         tasks_.pop_front();
         busy_ = true;
         lock.unlock();
-        // A failed write leaves the previous entry; the next change tries again.
-        if (task.remove)
-            QFile::remove(task.path);
-        else
+        switch (task.kind) {
+        case Task::Kind::Write:
+            // A failed write leaves the previous entry; the next change tries again.
             writeJournalEntry(task.path, task.fileName, task.format, task.text);
+            break;
+        case Task::Kind::Remove:
+            QFile::remove(task.path);
+            break;
+        case Task::Kind::Prepare: {
+            QByteArray buffer(task.length, '\0');   // every page touched here
+            task.ready(std::move(buffer));
+            break;
+        }
+        case Task::Kind::Dispose:
+            break;
+        }
         task.text = QByteArray();   // the snapshot goes here, not under the lock
         lock.lock();
         busy_ = false;

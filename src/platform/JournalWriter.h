@@ -5,6 +5,7 @@
 #include <QString>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -24,16 +25,25 @@ public:
     // replaced, as only the newest text counts.
     void write(const QString& path, const QString& fileName, const TextFormat& format, QByteArray text);
     void remove(const QString& path);
+    // Makes a buffer of `length` bytes with its memory already in place and
+    // hands it to `ready`, on the journal's thread. Touching fresh memory
+    // page by page costs milliseconds a megabyte on some machines; here it
+    // never holds up the interface.
+    void prepareBuffer(qsizetype length, std::function<void(QByteArray)> ready);
+    // Lets go of a buffer on the journal's thread.
+    void dispose(QByteArray buffer);
     // Returns once everything queued so far is done.
     void waitUntilDone();
 
 private:
     struct Task {
-        bool remove = false;
+        enum class Kind { Write, Remove, Prepare, Dispose } kind = Kind::Write;
         QString path;
         QString fileName;
         TextFormat format;
         QByteArray text;
+        qsizetype length = 0;
+        std::function<void(QByteArray)> ready;
     };
     void run();
 
