@@ -21,6 +21,7 @@ void ChangedFiles::checkDocuments() {
     for (int slot = 1; slot < table_.DocCount(); ++slot)
         if (DocRecord* rec = table_.record(slot))
             checkParked(*rec);
+    table_.showDiskMarks();
 }
 
 void ChangedFiles::checkShown() {

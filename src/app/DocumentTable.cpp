@@ -1,6 +1,7 @@
 #include "app/DocumentTable.h"
 
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTabBar>
 
 #include "app/DocumentHost.h"
@@ -9,6 +10,18 @@
 #include "util/PathStyle.h"
 
 namespace tw {
+
+namespace {
+
+// The hint of a marked tab, after the file's name.
+const QString kChangedOnDiskHint = QStringLiteral(
+    "\nChanged on disk by another program while modified here: Save asks before overwriting it, "
+    "Reload takes the file's version.");
+
+// Whether a tab carries the mark is kept as the tab's data.
+bool isMarked(const QTabBar& tabs, int tab) { return tabs.tabData(tab).toBool(); }
+
+} // namespace
 
 DocumentTable::DocumentTable(EditControl& edit, QTabBar& tabs, DocumentHost& host)
     : edit_(edit), tabs_(tabs), host_(host) {
@@ -285,7 +298,26 @@ void DocumentTable::TabsChange() {
 
 void DocumentTable::setCaption(int tab, const QString& name) {
     tabs_.setTabText(tab, EscapeAmpersands(FileNamePart(name)));
-    tabs_.setTabToolTip(tab, name);
+    tabs_.setTabToolTip(tab, isMarked(tabs_, tab) ? name + kChangedOnDiskHint : name);
+}
+
+bool DocumentTable::changedOnDiskWhileModified(int tab) const {
+    if (tab == tabs_.currentIndex())
+        return !edit_.isHidden() && shownFormat_.changedOnDisk && edit_.isModified();
+    const DocRecord* rec = record(tabSlotMap_[tab]);
+    return rec && rec->format.changedOnDisk && rec->Modified;
+}
+
+void DocumentTable::showDiskMarks() {
+    for (int tab = 0; tab < tabs_.count(); ++tab) {
+        const bool marked = changedOnDiskWhileModified(tab);
+        if (marked == isMarked(tabs_, tab))
+            continue;
+        tabs_.setTabData(tab, marked);
+        tabs_.setTabIcon(tab, marked ? tabs_.style()->standardIcon(QStyle::SP_MessageBoxWarning) : QIcon());
+        const DocRecord* rec = tab == tabs_.currentIndex() ? nullptr : record(tabSlotMap_[tab]);
+        setCaption(tab, rec ? rec->FileName : currentFileName_);
+    }
 }
 
 void DocumentTable::releaseRecord(int slot) {

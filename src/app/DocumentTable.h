@@ -76,12 +76,18 @@ public:
     // with a single tab.
     void dropParkedDocuments();
 
+    // Marks the tab of every modified document whose file another program
+    // changed (an icon and a line in its hint); the mark goes once the
+    // document is saved, reloaded or no longer modified.
+    void showDiskMarks();
+
     // The tab strip's change notifications.
     void TabsChanging();
     void TabsChange();
 
 private:
     void setCaption(int tab, const QString& name);
+    bool changedOnDiskWhileModified(int tab) const;
     void releaseRecord(int slot);
 
     EditControl& edit_;

@@ -66,7 +66,7 @@ std::optional<DocumentLoad> LoadDocument(Prompts& prompts, const QString& name, 
 FileCommands::FileCommands(DocumentTable& table, EditControl& edit, DocumentHost& host,
                            Prompts& prompts, EditorOptions& options)
     : table_(table), edit_(edit), host_(host), prompts_(prompts), options_(options),
-      lists_(&noLists()) {}
+      lists_(&noLists()), keptCopies_(prompts) {}
 
 bool FileCommands::documentShown() const { return !edit_.isHidden(); }
 
@@ -117,6 +117,7 @@ std::optional<LoadedText> FileCommands::ReadTextFile(const QString& name, bool m
     if (loaded.ok()) {
         // What an earlier save that died left beside the file goes now.
         removeStaleTemporaries(name);
+        keptCopies_.tellAtOpen(name);
         return std::move(loaded.text);
     }
     if (messages)
@@ -150,6 +151,7 @@ OpenResult FileCommands::OpenAsCurrent(const QString& name, bool messages) {
     table_.SetModified(false);
     host_.RefreshModifiedState();
     host_.EnableSwitchCommands();
+    keptCopies_.tellAtOpen(name);
     return OpenOk;
 }
 
@@ -172,6 +174,7 @@ OpenResult FileCommands::OpenInBackground(const QString& name, bool messages, bo
         table_.incrementDocCount();
     }
     host_.EnableSwitchCommands();
+    keptCopies_.tellAtOpen(name);
     return OpenOk;
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 
+#include "app/KeptCopies.h"
 #include "app/UntitledNames.h"
 #include "platform/TextFile.h"
 #include "util/OpenResult.h"
@@ -98,6 +99,7 @@ private:
     EditorOptions& options_;
     FileListHooks* lists_;
     UntitledCounter untitled_;
+    KeptCopies keptCopies_;   // what saves that died left beside the files
 };
 
 } // namespace tw

@@ -26,6 +26,12 @@ bool yes(Prompts& prompts, const QString& question) {
     return prompts.ask(question, MessageType::Confirmation, Buttons::YesNo) == Answer::Yes;
 }
 
+// A question whose Yes destroys a file (Delete, a target overwritten): Return
+// answers No.
+bool yesDestroys(Prompts& prompts, const QString& question) {
+    return prompts.ask(question, MessageType::Confirmation, Buttons::YesNoDefaultNo) == Answer::Yes;
+}
+
 // A case-insensitive mount shows the same file under both spellings.
 bool differsOnlyInCase(const QString& a, const QString& b) {
     return a != b && a.compare(b, Qt::CaseInsensitive) == 0;
@@ -105,7 +111,7 @@ bool FileOperationCommands::CopyMoveTo(const QString& folder, bool move) {
         if (refusedTarget(source, target))
             return false;
         if (entryExists(target) &&
-            !yes(prompts_, QStringLiteral("File \"%1\" eixsts.  Overwright?").arg(target)))
+            !yesDestroys(prompts_, QStringLiteral("File \"%1\" eixsts.  Overwright?").arg(target)))
             return false;
     }
     const QString result = busy([&](const CopyProgress& progress) {
@@ -150,7 +156,7 @@ void FileOperationCommands::FileRenameMnuClick() {
         if (refusedTarget(oldName, newName))
             return;
         if (entryExists(newName)) {
-            if (!yes(prompts_, QStringLiteral("File \"%1\" exists.  Overwrite?").arg(newName)))
+            if (!yesDestroys(prompts_, QStringLiteral("File \"%1\" exists.  Overwrite?").arg(newName)))
                 return;
             if (isReadOnlyEntry(newName)) {
                 error(prompts_, QStringLiteral("File \"%1\" could not be delete so file \"%2\" could "
@@ -171,7 +177,7 @@ void FileOperationCommands::FileDeleteMnuClick() {
     const QString name = table_.CurrentFileName();
     // Unsaved changes would be lost with the file: that is always asked.
     if ((options_.ConfirmPrompts || edit_.isModified()) &&
-        !yes(prompts_, QStringLiteral("Sure you want to DELETE \"%1\"?").arg(name)))
+        !yesDestroys(prompts_, QStringLiteral("Sure you want to DELETE \"%1\"?").arg(name)))
         return;
     if (!hasFile(name) || !deleteFile(name).ok()) {
         error(prompts_, QStringLiteral("Could not delete \"%1\"").arg(name));

@@ -57,6 +57,7 @@ bool FileCommands::writeDocument(const QString& name, const char* data, qsizetyp
     // meanwhile is simply made again.
     if (compareWithDisk(name, format.stamp) == DiskState::Changed && !askOverwriteChanged(name))
         return false;
+    keptCopies_.tellAtSave(name);
     const QString error = writeTextFile(name, data, length, written, &written.stamp);
     if (!error.isEmpty()) {
         prompts_.message(fileErrorText(name, error), MessageType::Error);

@@ -14,7 +14,7 @@ namespace tw {
 
 void TMainForm::startSafetyNets() {
     const QString recoveryFolder = programDirectory() + QStringLiteral("recovery");
-    journal_ = new RecoveryJournal(*table_, *edit_, recoveryFolder, this);
+    journal_ = new RecoveryJournal(*table_, *edit_, prompts_, recoveryFolder, this);
     changedFiles_ = std::make_unique<ChangedFiles>(*table_, *edit_, *this);
     DocumentRecovery(*files_, prompts_).offer(recoveryFolder, *journal_);
 }

@@ -95,6 +95,8 @@ void TMainForm::RefreshModifiedState() {
                           : changedOnDisk ? QStringLiteral("Modified; changed on disk")
                                           : QStringLiteral("Modified"));
     commands_.enable({"FileSaveMnu", "SaveSpdBtn", "FileSaveAllMnu", "SaveAllSpdBtn"}, modified);
+    if (table_)
+        table_->showDiskMarks();
     if (!modified && table_ && table_->anyParkedModified())
         commands_.enable({"FileSaveAllMnu", "SaveAllSpdBtn"}, true);
 }

@@ -8,12 +8,13 @@
 #include "app/DocumentTable.h"
 #include "platform/JournalFiles.h"
 #include "platform/JournalWriter.h"
+#include "util/Prompts.h"
 
 namespace tw {
 
-RecoveryJournal::RecoveryJournal(DocumentTable& table, EditControl& edit, const QString& recoveryFolder,
-                                 QObject* parent)
-    : QObject(parent), table_(table), edit_(edit),
+RecoveryJournal::RecoveryJournal(DocumentTable& table, EditControl& edit, Prompts& prompts,
+                                 const QString& recoveryFolder, QObject* parent)
+    : QObject(parent), table_(table), edit_(edit), prompts_(prompts), recoveryFolder_(recoveryFolder),
       session_(std::make_unique<JournalSession>(recoveryFolder)),
       writer_(std::make_unique<JournalWriter>()), ticker_(new QTimer(this)), slicer_(new QTimer(this)) {
     clock_.start();
@@ -39,10 +40,11 @@ QList<RecoveryJournal::Document> RecoveryJournal::documents() const {
 }
 
 bool RecoveryJournal::behind(const Document& doc, const Tracked& t) const {
-    return !t.hasEntry || t.journaledCount != edit_.changeCount(doc.handle) || t.journaledName != doc.name;
+    return !t.attempted || t.journaledCount != edit_.changeCount(doc.handle) || t.journaledName != doc.name;
 }
 
 void RecoveryJournal::tick() {
+    collectOutcomes();
     const qint64 now = clock_.elapsed();
     const QList<Document> docs = documents();
     QSet<DocHandle> modified;
@@ -135,19 +137,48 @@ void RecoveryJournal::finishCopy() {
     slicer_->stop();
     Copy copy = std::move(*copy_);
     copy_.reset();
-    const QString path = entryFor(copy.handle);
-    if (path.isEmpty())
-        return;
-    writer_->write(path, copy.name, copy.format, std::move(copy.bytes));
+    // Tried once per change, whatever comes of it: a folder that cannot be
+    // written is not tried again at every tick.
     Tracked& t = tracked_[copy.handle];
-    t.hasEntry = true;
+    t.attempted = true;
     t.journaledCount = copy.count;
     t.journaledName = copy.name;
     t.pendingSince = -1;
+    QString error;
+    const QString path = entryFor(copy.handle, &error);
+    if (path.isEmpty()) {
+        writer_->dispose(std::move(copy.bytes));
+        noteOutcome(error.isEmpty() ? QStringLiteral("the folder cannot be made") : error);
+        return;
+    }
+    writer_->write(path, copy.name, copy.format, std::move(copy.bytes));
+    t.hasEntry = true;
 }
 
-QString RecoveryJournal::entryFor(DocHandle handle) {
-    return session_->entryPath(static_cast<quint64>(handle));
+QString RecoveryJournal::entryFor(DocHandle handle, QString* error) {
+    return session_->entryPath(static_cast<quint64>(handle), error);
+}
+
+void RecoveryJournal::collectOutcomes() {
+    for (const JournalWriter::Outcome& outcome : writer_->takeOutcomes())
+        noteOutcome(outcome.error);
+}
+
+void RecoveryJournal::noteOutcome(const QString& error) {
+    if (error.isEmpty()) {
+        failureTold_ = false;
+        return;
+    }
+    if (failureTold_)
+        return;
+    failureTold_ = true;
+    // Told in a box that leaves the keyboard to the text: typing goes on.
+    prompts_.notice(QStringLiteral("Unsaved changes cannot be kept for recovery: the recovery folder "
+                                   "\"%1\" cannot be written (%2).\n\nIf Tarnwick stopped now, changes "
+                                   "that are not saved would be lost: save your documents. You are told "
+                                   "again if this happens anew after the folder has worked.")
+                        .arg(recoveryFolder_, error),
+                    MessageType::Warning);
 }
 
 void RecoveryJournal::forget(DocHandle handle) {
@@ -171,6 +202,7 @@ void RecoveryJournal::flush() {
             copySlice();
     }
     writer_->waitUntilDone();
+    collectOutcomes();
 }
 
 void RecoveryJournal::finishCleanly() {

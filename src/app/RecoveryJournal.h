@@ -4,8 +4,11 @@
 // about two seconds of its last change. Typing never waits for it: the copy's
 // buffer is made on the journal's own thread, the text is copied into it in
 // slices of bounded size between events (a change in between starts the copy
-// again later), and the copy goes to disk on the journal's thread. A document that is saved, made unmodified or closed loses its
-// entry; a clean exit removes the whole session.
+// again later), and the copy goes to disk on the journal's thread. A document
+// that is saved, made unmodified or closed loses its entry; a clean exit
+// removes the whole session. When entries cannot be written (the folder is
+// not writable, the disk is full), the user is told once, in a box that does
+// not take the keyboard; again only after a write has worked and then fails.
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
@@ -19,11 +22,12 @@ namespace tw {
 
 class DocumentTable;
 class JournalSession;
+class Prompts;
 class JournalWriter;
 
 class RecoveryJournal : public QObject {
 public:
-    RecoveryJournal(DocumentTable& table, EditControl& edit, const QString& recoveryFolder,
+    RecoveryJournal(DocumentTable& table, EditControl& edit, Prompts& prompts, const QString& recoveryFolder,
                     QObject* parent = nullptr);
     ~RecoveryJournal() override;   // writes what is queued; the session stays
 
@@ -48,9 +52,10 @@ private:
         quint64 seenCount = 0;        // the change count at the last look
         qint64 changedAt = 0;         // when it was seen to change
         qint64 pendingSince = -1;     // since when its entry is behind; -1 when it is not
-        quint64 journaledCount = 0;   // the change count the entry holds
+        quint64 journaledCount = 0;   // the change count the last write was given
         QString journaledName;
-        bool hasEntry = false;
+        bool attempted = false;       // the two above tell of a write asked for
+        bool hasEntry = false;        // an entry file may be there
     };
     struct Copy {
         DocHandle handle = 0;
@@ -72,11 +77,17 @@ private:
     void copySlice();
     void dropCopy();
     void finishCopy();
-    QString entryFor(DocHandle handle);
+    QString entryFor(DocHandle handle, QString* error = nullptr);
     void forget(DocHandle handle);
+    // The writes' results since the last look; a failure is told as above.
+    void collectOutcomes();
+    void noteOutcome(const QString& error);
 
     DocumentTable& table_;
     EditControl& edit_;
+    Prompts& prompts_;
+    QString recoveryFolder_;
+    bool failureTold_ = false;   // told, and no write has worked since
     std::unique_ptr<JournalSession> session_;
     std::unique_ptr<JournalWriter> writer_;
     QHash<DocHandle, Tracked> tracked_;

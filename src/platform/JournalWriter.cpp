@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <utility>
+
 namespace tw {
 
 JournalWriter::JournalWriter() : thread_([this] { run(); }) {}
@@ -63,6 +65,12 @@ void JournalWriter::waitUntilDone()
     done_.wait(lock, [this] { return tasks_.empty() && !busy_; });
 }
 
+std::vector<JournalWriter::Outcome> JournalWriter::takeOutcomes()
+{
+    std::lock_guard lock(mutex_);
+    return std::exchange(outcomes_, {});
+}
+
 void JournalWriter::run()
 {
     std::unique_lock lock(mutex_);
@@ -77,10 +85,11 @@ void JournalWriter::run()
         tasks_.pop_front();
         busy_ = true;
         lock.unlock();
+        QString error;
         switch (task.kind) {
         case Task::Kind::Write:
             // A failed write leaves the previous entry; the next change tries again.
-            writeJournalEntry(task.path, task.fileName, task.format, task.text);
+            error = writeJournalEntry(task.path, task.fileName, task.format, task.text);
             break;
         case Task::Kind::Remove:
             QFile::remove(task.path);
@@ -95,6 +104,8 @@ void JournalWriter::run()
         }
         task.text = QByteArray();   // the snapshot goes here, not under the lock
         lock.lock();
+        if (task.kind == Task::Kind::Write)
+            outcomes_.push_back({task.path, error});
         busy_ = false;
         if (tasks_.empty())
             done_.notify_all();

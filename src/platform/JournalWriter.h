@@ -8,6 +8,7 @@
 #include <functional>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #include "platform/TextFile.h"
 
@@ -35,6 +36,15 @@ public:
     // Returns once everything queued so far is done.
     void waitUntilDone();
 
+    // What became of each entry write since the last call, in order: the
+    // entry's path and "" or the error text. The interface thread collects
+    // them; the journal's thread never waits for anyone to read them.
+    struct Outcome {
+        QString path;
+        QString error;
+    };
+    std::vector<Outcome> takeOutcomes();
+
 private:
     struct Task {
         enum class Kind { Write, Remove, Prepare, Dispose } kind = Kind::Write;
@@ -51,6 +61,7 @@ private:
     std::condition_variable wake_;
     std::condition_variable done_;
     std::deque<Task> tasks_;
+    std::vector<Outcome> outcomes_;
     bool busy_ = false;
     bool stopping_ = false;
     std::thread thread_;

@@ -5,6 +5,7 @@
 // temporary that nobody holds was left by a writer that died.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace tw {
 
@@ -13,6 +14,12 @@ namespace tw {
 // ".name.tw-XXXXXX" that belong to this user or to the file's owner and that
 // no running process holds. Called when a file is opened or saved.
 void removeStaleTemporaries(const QString& path);
+
+// The copies of old contents that a write in place which died left beside the
+// file at path (".name.tw-old-XXXXXX", same rules of owner and lock as
+// above), as full paths in name order. They are only ever reported, never
+// removed: such a copy may hold the only whole version of the file.
+QStringList keptOldCopies(const QString& path);
 
 namespace writing {
 

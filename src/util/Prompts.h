@@ -38,6 +38,10 @@ public:
 
     // A modal box with one OK button.
     virtual void message(const QString& text, MessageType type) = 0;
+    // A box with one OK button that nothing waits for and that leaves the
+    // keyboard where it is, for news that comes while the user types.
+    // Prompts that cannot show one show a message instead.
+    virtual void notice(const QString& text, MessageType type) { message(text, type); }
     // A confirmation box; returns Yes, No or Cancel.
     virtual Answer ask(const QString& text, MessageType type, Buttons buttons) = 0;
     // The same box with its top-left corner at `position` on the screen, for

@@ -93,6 +93,16 @@ void QtPrompts::message(const QString& text, MessageType type) {
     box.exec();
 }
 
+void QtPrompts::notice(const QString& text, MessageType type) {
+    // Not modal and not activated: keys typed meanwhile stay in the window
+    // that has them, and the box goes when its OK is clicked.
+    auto* box = new QMessageBox(iconOf(type), kAppTitle, text, QMessageBox::Ok, parent_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setAttribute(Qt::WA_ShowWithoutActivating);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
 Answer QtPrompts::ask(const QString& text, MessageType type, Buttons buttons) {
     return question(text, type, buttons, nullptr);
 }

@@ -12,6 +12,7 @@ public:
     void setParentWindow(QWidget* parent) { parent_ = parent; }
 
     void message(const QString& text, MessageType type) override;
+    void notice(const QString& text, MessageType type) override;
     Answer ask(const QString& text, MessageType type, Buttons buttons) override;
     Answer askAt(const QString& text, MessageType type, Buttons buttons,
                  const QPoint& position) override;

@@ -5,7 +5,8 @@ namespace tw {
 QStringList ScriptedPrompts::texts() const {
     QStringList result;
     for (const ShownPrompt& p : shown_)
-        if (p.kind == ShownPrompt::Kind::Message || p.kind == ShownPrompt::Kind::Question)
+        if (p.kind == ShownPrompt::Kind::Message || p.kind == ShownPrompt::Kind::Question ||
+            p.kind == ShownPrompt::Kind::Notice)
             result << p.text;
     return result;
 }
@@ -21,6 +22,10 @@ void ScriptedPrompts::clear() {
 
 void ScriptedPrompts::message(const QString& text, MessageType type) {
     shown_.append({ShownPrompt::Kind::Message, text, type, Buttons::Ok, {}, std::nullopt});
+}
+
+void ScriptedPrompts::notice(const QString& text, MessageType type) {
+    shown_.append({ShownPrompt::Kind::Notice, text, type, Buttons::Ok, {}, std::nullopt});
 }
 
 Answer ScriptedPrompts::ask(const QString& text, MessageType type, Buttons buttons) {

@@ -12,7 +12,7 @@
 namespace tw {
 
 struct ShownPrompt {
-    enum class Kind { Message, Question, Input, OpenDialog, SaveDialog } kind;
+    enum class Kind { Message, Question, Input, OpenDialog, SaveDialog, Notice } kind;
     QString text;            // message or question text; caption for dialogs
     MessageType type = MessageType::Information;
     Buttons buttons = Buttons::Ok;
@@ -33,7 +33,7 @@ public:
     void chooseFiles(const QStringList& fileNames) { several_.enqueue(fileNames); }
 
     const QList<ShownPrompt>& shown() const { return shown_; }
-    // The texts of every message and question, in order.
+    // The texts of every message, notice and question, in order.
     QStringList texts() const;
     QStringList unexpected() const { return unexpected_; }
     bool scriptUsedUp() const {
@@ -42,6 +42,7 @@ public:
     void clear();
 
     void message(const QString& text, MessageType type) override;
+    void notice(const QString& text, MessageType type) override;
     Answer ask(const QString& text, MessageType type, Buttons buttons) override;
     Answer askAt(const QString& text, MessageType type, Buttons buttons,
                  const QPoint& position) override;
