@@ -69,6 +69,7 @@ public:
     QTimer* Timer1() const { return timer_; }
     HelpViewer* helpViewer() const { return help_.get(); }
     FileLists& lists() const { return *lists_; }
+    RecoveryJournal& journal() const { return *journal_; }
 
     // DocumentHost
     void currentFileNameChanged(const QString& name) override;

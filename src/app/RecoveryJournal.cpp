@@ -153,6 +153,13 @@ void RecoveryJournal::finishCopy() {
     }
     writer_->write(path, copy.name, copy.format, std::move(copy.bytes));
     t.hasEntry = true;
+    if (session_->foldersMade() != foldersSeen_) {
+        // A new session folder: what the others had written went with the old one.
+        foldersSeen_ = session_->foldersMade();
+        for (auto it = tracked_.begin(); it != tracked_.end(); ++it)
+            if (it.key() != copy.handle)
+                it->attempted = false;
+    }
 }
 
 QString RecoveryJournal::entryFor(DocHandle handle, QString* error) {

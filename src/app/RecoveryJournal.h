@@ -88,6 +88,7 @@ private:
     Prompts& prompts_;
     QString recoveryFolder_;
     bool failureTold_ = false;   // told, and no write has worked since
+    quint64 foldersSeen_ = 0;    // the session's folders made, as last seen
     std::unique_ptr<JournalSession> session_;
     std::unique_ptr<JournalWriter> writer_;
     QHash<DocHandle, Tracked> tracked_;

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tw {
@@ -117,6 +118,15 @@ JournalSession::~JournalSession()
 
 QString JournalSession::entryPath(quint64 id, QString* error)
 {
+    struct stat st;
+    if (!folder_.isEmpty() && (::lstat(QFile::encodeName(folder_).constData(), &st) != 0 || !S_ISDIR(st.st_mode))) {
+        // Someone removed the folder (cleaning up the settings folder): the
+        // journal begins a new one rather than writing into nothing.
+        if (lock_ >= 0)
+            ::close(lock_);
+        lock_ = -1;
+        folder_.clear();
+    }
     if (folder_.isEmpty()) {
         QDir().mkpath(recoveryFolder_);
         QByteArray pattern = QFile::encodeName(QDir(recoveryFolder_).filePath(kSessionPrefix + QStringLiteral("XXXXXX")));
@@ -134,6 +144,7 @@ QString JournalSession::entryPath(quint64 id, QString* error)
             return QString();
         }
         folder_ = folder;
+        ++foldersMade_;
     }
     return folder_ + QStringLiteral("/%1").arg(id, 16, 16, QLatin1Char('0')) + kEntrySuffix;
 }

@@ -41,9 +41,13 @@ public:
     JournalSession(const JournalSession&) = delete;
     JournalSession& operator=(const JournalSession&) = delete;
 
-    // The entry file for a document number, making the folder when needed;
-    // empty when it cannot be made (error tells why).
+    // The entry file for a document number, making the folder when needed
+    // (also anew when it was removed meanwhile); empty when it cannot be made
+    // (error tells why).
     QString entryPath(quint64 id, QString* error = nullptr);
+    // Counts the folders made: when it changes, the entries written into an
+    // earlier one are gone.
+    quint64 foldersMade() const { return foldersMade_; }
     // Removes the folder with its entries (a clean exit).
     void remove();
 
@@ -51,6 +55,7 @@ private:
     QString recoveryFolder_;
     QString folder_;
     int lock_ = -1;
+    quint64 foldersMade_ = 0;
 };
 
 // Session folders in recoveryFolder that no running editor holds.

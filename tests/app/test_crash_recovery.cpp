@@ -10,8 +10,10 @@
 
 #include "app/DocumentTable.h"
 #include "app/FileCommands.h"
+#include "app/RecoveryJournal.h"
 #include "editing/EditControl.h"
 #include "platform/ProgramDirectory.h"
+#include "platform/ScratchMount.h"
 #include "support/MainWindowFixture.h"
 
 using namespace tw;
@@ -54,6 +56,27 @@ bool waitFor(const std::function<bool()>& condition, int ms = 15000) {
         QTest::qWait(100);
     }
     return true;
+}
+
+// The notices shown so far: news that does not take the keyboard.
+QStringList notices(const ScriptedPrompts& prompts) {
+    QStringList found;
+    for (const ShownPrompt& p : prompts.shown())
+        if (p.kind == ShownPrompt::Kind::Notice)
+            found << p.text;
+    return found;
+}
+
+// Fills a file system until it has no room left; returns the filler's path.
+QString fillUp(const QString& folder) {
+    const QString filler = folder + QStringLiteral("/filler");
+    QFile file(filler);
+    if (!file.open(QIODevice::WriteOnly))
+        return filler;
+    const QByteArray block(4096, 'x');
+    while (file.write(block) == block.size() && file.flush()) {
+    }
+    return filler;
 }
 
 } // namespace
@@ -139,6 +162,75 @@ private slots:
         QVERIFY(second.form().files().FileSaveMnuClick());
         QCOMPARE(MainWindowFixture::readFile(file), QByteArray("on disk\r\nline two and more"));
         first.discardAll();
+    }
+
+    // A recovery folder that cannot be written is told once, in a notice
+    // that leaves the keyboard to the text, naming the folder and the
+    // system's reason; not at every later try, but again when it worked
+    // in between and fails anew. Each way of failing is broken, mended and
+    // broken again while the user types.
+    void aJournalThatCannotBeWrittenIsToldOnce_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("not a folder") << "not a folder" << "Not a directory";
+        QTest::newRow("disk full") << "disk full" << "No space left on device";
+    }
+    void aJournalThatCannotBeWrittenIsToldOnce() {
+        QFETCH(QString, how);
+        QFETCH(QString, reason);
+        ScratchMount disk(QStringLiteral("tmpfs"), QStringLiteral("size=64k"));
+        MainWindowFixture fx;
+        const QString recovery = fx.programDir() + QStringLiteral("recovery");
+        QString filler;
+        std::function<void()> breakIt, mendIt;
+        if (how == QLatin1String("disk full")) {
+            if (!disk.isMounted())
+                QSKIP("a small file system cannot be mounted here");
+            QVERIFY(QFile::link(disk.path(), recovery));
+            breakIt = [&] { filler = fillUp(disk.path()); };
+            mendIt = [&] { QVERIFY(QFile::remove(filler)); };
+        } else {
+            breakIt = [&] {
+                QDir(recovery).removeRecursively();
+                QFile file(recovery);
+                QVERIFY(file.open(QIODevice::WriteOnly));
+            };
+            mendIt = [&] { QVERIFY(QFile::remove(recovery)); };
+        }
+        fx.start({QStringLiteral("typed text")});
+        EditControl* edit = fx.form().Edit();
+        const auto typeAndJournal = [&] {
+            edit->setSelStart(edit->length());
+            QTest::keyClicks(edit, QStringLiteral(" more"));
+            fx.form().journal().flush();
+        };
+
+        breakIt();
+        typeAndJournal();
+        QCOMPARE(notices(fx.prompts).size(), 1);
+        const QString told = notices(fx.prompts).first();
+        QVERIFY2(told.startsWith(QStringLiteral("Unsaved changes cannot be kept for recovery")), qPrintable(told));
+        QVERIFY2(told.contains(QStringLiteral("\"%1\"").arg(recovery)), qPrintable(told));
+        QVERIFY2(told.contains(reason), qPrintable(told));
+        typeAndJournal();
+        typeAndJournal();
+        QCOMPARE(notices(fx.prompts).size(), 1);
+        QCOMPARE(fx.prompts.shown().size(), 1);   // nothing else asked or shown either
+
+        mendIt();
+        typeAndJournal();
+        QCOMPARE(journalEntries(fx.programDir()).size(), 1);
+        QCOMPARE(notices(fx.prompts).size(), 1);
+
+        breakIt();
+        typeAndJournal();
+        typeAndJournal();
+        QCOMPARE(notices(fx.prompts).size(), 2);
+        mendIt();
+        typeAndJournal();
+        QCOMPARE(journalEntries(fx.programDir()).size(), 1);
+        QVERIFY(fx.shownText().endsWith(QByteArray(" more").repeated(7)));
+        fx.discardAll();
     }
 
     // A damaged entry is told about and skipped; the others come back; No

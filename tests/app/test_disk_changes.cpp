@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QTabBar>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 #include "app/DocumentTable.h"
@@ -45,6 +47,22 @@ void comeBack(TMainForm& form) {
 }
 
 QString panel1(TMainForm& form) { return form.panelText(1); }
+
+// Which tabs carry the changed-on-disk mark: an icon, and a hint after the name.
+QList<bool> tabMarks(TMainForm& form) {
+    QList<bool> marks;
+    QTabBar* tabs = form.Tabs();
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        const bool icon = !tabs->tabIcon(tab).isNull();
+        const bool hint = tabs->tabToolTip(tab).contains(QStringLiteral("Changed on disk by another program"));
+        marks << (icon && hint);
+        if (icon != hint)
+            qWarning("tab %d: icon and hint disagree", tab);
+    }
+    return marks;
+}
+
+const QString kKeptStart = QStringLiteral("\"%1\" was being saved when the editor stopped");
 
 } // namespace
 
@@ -116,6 +134,106 @@ private slots:
                 QCOMPARE(text, QByteArray("kept"));   // its file is gone, the document stays
         }
         form.Edit()->setModifiedFlag(false);
+    }
+
+    // A modified document whose file changed is marked on its tab too, shown
+    // or parked, with its caption unchanged; a save or a reload takes the
+    // mark away, as does undoing back to the saved text.
+    void modifiedDocumentsChangedOnDiskAreMarkedOnTheirTabs() {
+        MainWindowFixture fx;
+        const QString a = fx.writeFile(QStringLiteral("a.txt"), "old a\n");
+        const QString b = fx.writeFile(QStringLiteral("b.txt"), "old b\n");
+        const QString c = fx.writeFile(QStringLiteral("c.txt"), "old c\n");
+        TMainForm& form = fx.start({a, b, c});
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.options().ConfirmPrompts = true;
+        QTabBar* tabs = form.Tabs();
+        for (int tab : {1, 0}) {   // a (shown at the end) and b are modified, c is not
+            tabs->setCurrentIndex(tab);
+            QTest::keyClicks(form.Edit(), QStringLiteral("my "));
+        }
+        QCOMPARE(fx.currentFileName(), a);
+        QCOMPARE(tabMarks(form), (QList<bool>{false, false, false}));
+        for (const QString& file : {a, b, c})
+            changeOnDisk(file, "their text\n");
+        comeBack(form);
+        QCOMPARE(tabMarks(form), (QList<bool>{true, true, false}));   // c was reloaded quietly
+        QCOMPARE(fx.tabCaptions(), (QStringList{"a.txt", "b.txt", "c.txt"}));
+        QVERIFY(tabs->tabToolTip(1).startsWith(b + QLatin1Char('\n')));
+
+        fx.prompts.answer(Answer::Yes);   // overwrite their change
+        QVERIFY(form.files().FileSaveMnuClick());
+        QCOMPARE(tabMarks(form), (QList<bool>{false, true, false}));
+        QCOMPARE(tabs->tabToolTip(0), a);
+
+        tabs->setCurrentIndex(1);   // the mark moves with its document
+        QCOMPARE(tabMarks(form), (QList<bool>{false, true, false}));
+        QCOMPARE(panel1(form), QStringLiteral("Modified; changed on disk"));
+        fx.prompts.answer(Answer::Yes);   // Reload?
+        fx.run(QStringLiteral("FileReloadMnu"));
+        QCOMPARE(fx.shownText(), QByteArray("their text"));
+        QCOMPARE(tabMarks(form), (QList<bool>{false, false, false}));
+
+        // Undone back to the saved text, the document has nothing to mark.
+        QTest::keyClicks(form.Edit(), QStringLiteral("x"));
+        changeOnDisk(b, "theirs again\n", 10);
+        comeBack(form);
+        QCOMPARE(tabMarks(form), (QList<bool>{false, true, false}));
+        form.Edit()->undo();
+        QCOMPARE(tabMarks(form), (QList<bool>{false, false, false}));
+        QVERIFY(fx.prompts.scriptUsedUp());
+    }
+
+    // A copy of the old contents left by a save in place that was stopped is
+    // told about, with its full path, when the file is opened, and at a save
+    // when it was not told yet; it is never removed. Copies that a running
+    // save still holds, and other names, are not the editor's leftovers.
+    void keptCopiesOfOldContentsAreToldAndKept() {
+        MainWindowFixture fx;
+        const QString path = fx.writeFile(QStringLiteral("doc.txt"), "maybe cut sh");
+        const QString kept = fx.writeFile(QStringLiteral(".doc.txt.tw-old-Ab12Cd"), "the whole old text\n");
+        const QString held = fx.writeFile(QStringLiteral(".doc.txt.tw-old-Held00"), "a running save's");
+        const QStringList others{fx.writeFile(QStringLiteral(".doc.txt.tw-old-abc"), "x"),
+                                 fx.writeFile(QStringLiteral(".other.txt.tw-old-Ab12Cd"), "x"),
+                                 fx.writeFile(QStringLiteral("doc.txt.tw-old-Ab12Cd"), "x")};
+        QFile holder(held);
+        QVERIFY(holder.open(QIODevice::ReadOnly));
+        QVERIFY(::flock(holder.handle(), LOCK_EX) == 0);
+
+        TMainForm& form = fx.start({path});
+        QCOMPARE(fx.prompts.texts().size(), 1);
+        const QString told = fx.prompts.texts().first();
+        QVERIFY2(told.startsWith(kKeptStart.arg(path)), qPrintable(told));
+        QVERIFY2(told.contains(QStringLiteral("a copy of its previous contents is kept in \"%1\"").arg(kept)),
+                 qPrintable(told));
+        QVERIFY(!told.contains(held));
+        QCOMPARE(fx.prompts.shown().first().type, MessageType::Warning);
+
+        // Told already: the save says nothing more, and keeps the copy.
+        form.Edit()->insertBytes(0, "fixed: ");
+        QVERIFY(form.files().FileSaveMnuClick());
+        QCOMPARE(fx.prompts.texts().size(), 1);
+        // One that appears meanwhile (another editor's save that died) is told at the save.
+        const QString later = fx.writeFile(QStringLiteral(".doc.txt.tw-old-Zz99Yy"), "older still");
+        holder.close();
+        form.Edit()->insertBytes(0, "again ");
+        QVERIFY(form.files().FileSaveMnuClick());
+        QCOMPARE(fx.prompts.texts().size(), 2);
+        QVERIFY(fx.prompts.texts()[1].contains(later));
+        QVERIFY(fx.prompts.texts()[1].contains(held));   // its save is no longer running
+        QVERIFY(!fx.prompts.texts()[1].contains(kept));
+        QCOMPARE(MainWindowFixture::readFile(path), QByteArray("again fixed: maybe cut sh"));
+
+        // Reading the file again tells every copy again.
+        form.options().ConfirmPrompts = false;
+        fx.run(QStringLiteral("FileReloadMnu"));
+        QCOMPARE(fx.prompts.texts().size(), 3);
+        for (const QString& copy : {kept, held, later})
+            QVERIFY(fx.prompts.texts()[2].contains(copy));
+        for (const QString& copy : QStringList{kept, held, later} + others)
+            QVERIFY2(QFile::exists(copy), qPrintable(copy));
+        QCOMPARE(MainWindowFixture::readFile(kept), QByteArray("the whole old text\n"));
     }
 
     // Leftovers of a save that died are removed when the file is opened.

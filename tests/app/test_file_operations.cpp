@@ -327,6 +327,43 @@ private slots:
         QVERIFY(!fx.form().lists().IsInOpenGroup(a));
     }
 
+    // Every question whose Yes destroys a file has No as its default, so a
+    // Return too many keeps the file; No leaves both files as they were.
+    void questionsThatDestroyAFileDefaultToNo_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("delete") << "FileDeleteMnu" << "Sure you want to DELETE \"{file}\"?";
+        QTest::newRow("rename onto") << "FileRenameMnu" << "File \"{target}\" exists.  Overwrite?";
+        QTest::newRow("copy onto") << "FileCopyMnu" << "File \"{target}\" eixsts.  Overwright?";
+        QTest::newRow("move onto") << "FileMoveMnu" << "File \"{target}\" eixsts.  Overwright?";
+    }
+    void questionsThatDestroyAFileDefaultToNo() {
+        QFETCH(QString, command);
+        QFETCH(QString, question);
+        MainWindowFixture fx;
+        const QString a = fx.writeFile("a.txt", "mine\n");
+        QDir(fx.path("")).mkdir("to");
+        const QString target = command == "FileRenameMnu" ? fx.writeFile("b.txt", "theirs\n")
+                                                          : fx.writeFile("to/a.txt", "theirs\n");
+        fx.start({a});
+        fx.form().options().ConfirmPrompts = true;
+        fx.prompts.answer(Answer::No);
+        if (command == "FileRenameMnu")
+            fx.prompts.type("b.txt");
+        if (command == "FileCopyMnu" || command == "FileMoveMnu")
+            copyMove(fx, command.toLatin1().constData(), fx.path("to"));
+        else
+            fx.run(command);
+        QCOMPARE(fx.prompts.texts(), QStringList{question.replace("{file}", a).replace("{target}", target)});
+        const QList<ShownPrompt>& shown = fx.prompts.shown();
+        QCOMPARE(shown.last().kind, ShownPrompt::Kind::Question);
+        QCOMPARE(shown.last().buttons, Buttons::YesNoDefaultNo);
+        QCOMPARE(fx.readFile(a), QByteArray("mine\n"));
+        QCOMPARE(fx.readFile(target), QByteArray("theirs\n"));
+        QCOMPARE(fx.currentFileName(), a);
+        QVERIFY(fx.prompts.scriptUsedUp());
+    }
+
     void deleteOfAReadOnlyFileIsRefusedAlsoForRoot() {
         MainWindowFixture fx;
         const QString a = fx.writeFile("a.txt", "a\n");
