@@ -2,10 +2,12 @@
 // of the open dialog, and typed names with quotes in the save dialog.
 #include <QtTest>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -41,6 +43,27 @@ private slots:
         QCOMPARE(qtNameFilters("lonely"), QStringList{"Any File (*)"});
         // A filter without a name is named by its patterns.
         QCOMPARE(qtNameFilters(" |*.a;*.b"), QStringList{"*.a;*.b (*.a *.b)"});
+    }
+
+    // A notice returns at once and leaves the keyboard where it is: its box is
+    // not modal, shows without taking the focus, and goes when closed.
+    void aNoticeDoesNotHoldUpTheUser() {
+        QWidget window;
+        window.show();
+        QtPrompts prompts;
+        prompts.setParentWindow(&window);
+        prompts.notice(QStringLiteral("news"), MessageType::Warning);
+        auto* box = window.findChild<QMessageBox*>();
+        QVERIFY(box);
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->text(), QStringLiteral("news"));
+        QCOMPARE(box->icon(), QMessageBox::Warning);
+        QVERIFY(!box->isModal());
+        QVERIFY(box->testAttribute(Qt::WA_ShowWithoutActivating));
+        QVERIFY(!QApplication::activeModalWidget());
+        QPointer<QMessageBox> gone(box);
+        box->button(QMessageBox::Ok)->click();
+        QTRY_VERIFY(!gone);
     }
 
     // The file dialogs list each filter by its own text alone: "Text Files
