@@ -52,6 +52,7 @@ TMainForm::TMainForm(Prompts& prompts, const QStringList& arguments, QWidget* pa
     connectListCommands();
     connectFileOperationCommands();
     connectOptionCommands();
+    connectLoadProgress();
     connectViewToggles();
     connectDesktopConveniences();
     connectMenuOpening();
@@ -156,7 +157,7 @@ void TMainForm::connectCommands() {
     DocumentTable& t = *table_;
     bind("ViewNextMnu", "NextSpdBtn", "NextPopItem", [&t] { t.ViewNext(); });
     bind("ViewPreviousMnu", "PreviousSpdBtn", "PreviousPopItem", [&t] { t.ViewPrevious(); });
-    bind("OptionsReadOnlyMnu", nullptr, nullptr, [this] { SetReadOnly(!edit_->isReadOnly()); });
+    bind("OptionsReadOnlyMnu", nullptr, nullptr, [this] { SetReadOnly(!edit_->wantedReadOnly()); });
     bind("HelpContentsMnu", "HelpSpdBtn", nullptr, [this] { HelpContentsMnuClick(); });
 
     connect(edit_, &EditControl::stateChanged, this, [this] {

@@ -12,6 +12,7 @@
 
 class QLabel;
 class QMenu;
+class QProgressBar;
 class QTabBar;
 class QTimer;
 
@@ -174,6 +175,8 @@ private:
     void startSafetyNets();
     void connectFileOperationCommands();   // MainFormFileOperations.cpp
     void connectOptionCommands();      // MainFormOptions.cpp
+    // The status bar's progress while big files are read (MainFormLoading.cpp).
+    void connectLoadProgress();
     void showLists(int changes);
     // Enabling of the list entries of the File menu and the shortcut menu,
     // each time either opens.
@@ -212,6 +215,7 @@ private:
     SpeedBar* toolBar_ = nullptr;
     QMenu* popup_ = nullptr;
     QLabel* panels_[4] = {};
+    QProgressBar* loadProgress_ = nullptr;
     QTimer* timer_ = nullptr;
     int timerTag_ = 0;
     bool wordWrap_ = false;
