@@ -56,7 +56,8 @@ DocumentLoad DocumentLoads::start(const QString& name, bool messages) {
     const DocHandle doc = load.doc;
     connect(&job, &DocumentLoadJob::progress, this, &DocumentLoads::tellProgress);
     connect(&job, &DocumentLoadJob::finished, this, [this, doc] { onFinished(doc); });
-    job.start();
+    if (!held_)
+        job.start();
     if (!wasBusy) {
         QGuiApplication::setOverrideCursor(Qt::BusyCursor);
         emit busyChanged(true);
@@ -68,6 +69,18 @@ DocumentLoad DocumentLoads::start(const QString& name, bool messages) {
 void DocumentLoads::selectWhenDone(DocHandle doc, qsizetype start, qsizetype length) {
     if (const auto entry = jobs_.value(doc))
         entry->selection = {start, length};
+}
+
+void DocumentLoads::setHeld(bool held) {
+    if (held == held_)
+        return;
+    held_ = held;
+    for (const auto& entry : std::as_const(jobs_)) {
+        if (held)
+            entry->job->pause();
+        else
+            entry->job->start();
+    }
 }
 
 void DocumentLoads::onFinished(DocHandle doc) {

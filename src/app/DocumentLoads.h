@@ -42,6 +42,10 @@ public:
     bool isLoading(DocHandle doc) const { return jobs_.contains(doc); }
     bool any() const { return !jobs_.isEmpty(); }
     void selectWhenDone(DocHandle doc, qsizetype start, qsizetype length);
+    // Held, nothing is read (documents are made, and wait): the program holds
+    // the start-up's files until its window has been painted once, so a huge
+    // file never delays the window.
+    void setHeld(bool held);
 
     struct Done {
         DocHandle doc = 0;
@@ -70,6 +74,7 @@ private:
     QHash<DocHandle, std::shared_ptr<Entry>> jobs_;
     qsizetype incrementalSize_ = kIncrementalSize;
     qsizetype chunkSize_;
+    bool held_ = false;
 };
 
 } // namespace tw

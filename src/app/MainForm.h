@@ -64,6 +64,9 @@ public:
     QTabBar* Tabs() const { return tabs_; }
     DocumentTable& documents() const { return *table_; }
     FileCommands& files() const { return *files_; }
+    // Shows the window; the files being read (the command line's, the
+    // desktop's) wait until it has been painted once (MainFormLoading.cpp).
+    void showBeforeReading();
     EditorOptions& options() { return options_; }
     const CommandSwitch& commands() const { return commands_; }
     QString panelText(int panel) const;
@@ -155,6 +158,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void buildWindow();
@@ -216,6 +220,7 @@ private:
     QMenu* popup_ = nullptr;
     QLabel* panels_[4] = {};
     QProgressBar* loadProgress_ = nullptr;
+    bool readingHeld_ = false;
     QTimer* timer_ = nullptr;
     int timerTag_ = 0;
     bool wordWrap_ = false;

@@ -3,7 +3,9 @@
 // busy cursor comes from DocumentLoads itself.
 #include "app/MainForm.h"
 
+#include <QEvent>
 #include <QProgressBar>
+#include <QWindow>
 #include <QStatusBar>
 
 #include "app/DocumentLoads.h"
@@ -38,6 +40,25 @@ void TMainForm::connectLoadProgress() {
         if (!busy)
             loadProgress_->hide();
     });
+}
+
+void TMainForm::showBeforeReading() {
+    readingHeld_ = true;
+    files_->loads().setHeld(true);
+    show();
+}
+
+bool TMainForm::event(QEvent* event) {
+    // The window paints its widgets on an update request: once that is done
+    // on the screen (an update before the window is exposed paints nothing),
+    // it has been seen, and the reading goes on.
+    const bool handled = QMainWindow::event(event);
+    if (readingHeld_ && event->type() == QEvent::UpdateRequest && windowHandle() &&
+        windowHandle()->isExposed()) {
+        readingHeld_ = false;
+        files_->loads().setHeld(false);
+    }
+    return handled;
 }
 
 } // namespace tw

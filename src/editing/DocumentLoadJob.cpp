@@ -3,6 +3,7 @@
 #include "editing/DocumentBuffer.h"
 
 #include <cerrno>
+#include <utility>
 
 namespace tw {
 
@@ -14,8 +15,13 @@ using Sci = QsciScintillaBase;
 class DocumentLoadJob::Sink : public TextSink {
 public:
     explicit Sink(Sci& view) : view_(view) {}
-    void expect(qsizetype size) override { view_.SendScintilla(Sci::SCI_ALLOCATE, roomForText(size)); }
+    // The room is made with the first text, not when the file is opened:
+    // Scintilla fills a new buffer with zeros, which for a huge file takes a
+    // while that should not come before the window is first shown.
+    void expect(qsizetype size) override { expected_ = size; }
     void append(const char* data, qsizetype length) override {
+        if (expected_ > 0)
+            view_.SendScintilla(Sci::SCI_ALLOCATE, roomForText(std::exchange(expected_, 0)));
         const Unlocked unlocked(view_);
         view_.SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(length), data);
     }
@@ -40,6 +46,7 @@ private:
         long readOnly;
     };
     Sci& view_;
+    qsizetype expected_ = 0;
 };
 
 DocumentLoadJob::DocumentLoadJob(const QString& path, qsizetype chunkSize)
@@ -89,6 +96,8 @@ void DocumentLoadJob::start(int sliceMs) {
     else
         timer_.start(0);
 }
+
+void DocumentLoadJob::pause() { timer_.stop(); }
 
 void DocumentLoadJob::cancel() {
     timer_.stop();

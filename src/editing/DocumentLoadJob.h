@@ -34,6 +34,8 @@ public:
     // Reads in slices of about sliceMs per turn of the event loop, telling
     // progress after each and finished() at the end.
     void start(int sliceMs = 25);
+    // Stops reading until the next start.
+    void pause();
     // Stops reading for good; the document keeps what it has (its holder
     // drops it). No signal follows.
     void cancel();
