@@ -28,9 +28,10 @@ DocumentLoads::~DocumentLoads() {
         QGuiApplication::restoreOverrideCursor();
 }
 
-void DocumentLoads::setIncrementalSize(qsizetype bytes, qsizetype chunkSize) {
+void DocumentLoads::setIncrementalSize(qsizetype bytes, qsizetype chunkSize, int sliceMs) {
     incrementalSize_ = bytes;
     chunkSize_ = chunkSize;
+    sliceMs_ = sliceMs;
 }
 
 bool DocumentLoads::readsIncrementally(const QString& name) const {
@@ -57,7 +58,7 @@ DocumentLoad DocumentLoads::start(const QString& name, bool messages) {
     connect(&job, &DocumentLoadJob::progress, this, &DocumentLoads::tellProgress);
     connect(&job, &DocumentLoadJob::finished, this, [this, doc] { onFinished(doc); });
     if (!held_)
-        job.start();
+        job.start(sliceMs_);
     if (!wasBusy) {
         QGuiApplication::setOverrideCursor(Qt::BusyCursor);
         emit busyChanged(true);
@@ -79,7 +80,7 @@ void DocumentLoads::setHeld(bool held) {
         if (held)
             entry->job->pause();
         else
-            entry->job->start();
+            entry->job->start(sliceMs_);
     }
 }
 

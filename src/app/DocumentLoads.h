@@ -31,8 +31,8 @@ public:
 
     // Files of at least this many bytes are read a slice at a time.
     static constexpr qsizetype kIncrementalSize = 8 * 1024 * 1024;
-    // Tests read small files in many small slices.
-    void setIncrementalSize(qsizetype bytes, qsizetype chunkSize);
+    // Tests read small files in many small slices (0 ms: a chunk a slice).
+    void setIncrementalSize(qsizetype bytes, qsizetype chunkSize, int sliceMs);
     bool readsIncrementally(const QString& name) const;
 
     // Opens name and starts reading it into a new document, which the caller
@@ -74,6 +74,7 @@ private:
     QHash<DocHandle, std::shared_ptr<Entry>> jobs_;
     qsizetype incrementalSize_ = kIncrementalSize;
     qsizetype chunkSize_;
+    int sliceMs_ = 25;
     bool held_ = false;
 };
 
