@@ -18,6 +18,7 @@
 #include "app/MainMenu.h"
 #include "app/MenuHelpKey.h"
 #include "app/SpeedBar.h"
+#include "app/TarnwickApplication.h"
 #include "editing/EditControl.h"
 #include "editing/SystemClipboard.h"
 #include "app/ListDocumentSide.h"
@@ -57,6 +58,13 @@ TMainForm::TMainForm(Prompts& prompts, const QStringList& arguments, QWidget* pa
     connectDesktopConveniences();
     connectMenuOpening();
     markUnbuiltCommands();
+    // The program's own application (not a test's) holds the files read a
+    // slice at a time until its window has been painted once, also through
+    // a question asked at start-up (see showBeforeReading).
+    if (dynamic_cast<TarnwickApplication*>(QCoreApplication::instance())) {
+        readingHeld_ = true;
+        files_->loads().setHeld(true);
+    }
     startUp(arguments);
     startSafetyNets();
 }

@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <QWindow>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "app/DocumentLoads.h"
 #include "app/FileCommands.h"
@@ -43,9 +44,14 @@ void TMainForm::connectLoadProgress() {
 }
 
 void TMainForm::showBeforeReading() {
-    readingHeld_ = true;
-    files_->loads().setHeld(true);
     show();
+    // A window shown but never exposed (started minimised, a display that
+    // paints nothing) must not keep its files from being read for long.
+    if (readingHeld_)
+        QTimer::singleShot(2000, this, [this] {
+            readingHeld_ = false;
+            files_->loads().setHeld(false);
+        });
 }
 
 bool TMainForm::event(QEvent* event) {
