@@ -141,7 +141,7 @@ void BackupCommands::unbackupAllFiles() {
 }
 
 void BackupCommands::replaceCurrentFile() {
-    if (table_.DocCount() == 0)
+    if (table_.DocCount() == 0 || files_.refuseWhileLoading())
         return;
     const QString backup = backupNameOf(table_.CurrentFileName());
     // Reading a backup adds no document, so the open-document limit never
@@ -150,7 +150,7 @@ void BackupCommands::replaceCurrentFile() {
         if (const std::optional<LoadedText> loaded = files_.ReadTextFile(backup)) {
             // Read Only guards the document against typing, not against the
             // commands that load it.
-            const bool readOnly = edit_.isReadOnly();
+            const bool readOnly = edit_.wantedReadOnly();
             edit_.setReadOnlyFlag(false);
             edit_.setTextBytes(backupBytes(*loaded, table_.shownFormat()));
             edit_.setReadOnlyFlag(readOnly);
@@ -164,7 +164,8 @@ void BackupCommands::replaceCurrentFile() {
 void BackupCommands::replaceParked(int slot) {
     DocRecord* rec = table_.record(slot);
     const QString backup = backupNameOf(rec->FileName);
-    if (files_.CanOpenFile(backup, true, false) != OpenOk)
+    // A document still being read is left whole to its reader.
+    if (edit_.isDocumentLoading(rec->Text) || files_.CanOpenFile(backup, true, false) != OpenOk)
         return;
     const std::optional<LoadedText> loaded = files_.ReadTextFile(backup);
     if (!loaded)

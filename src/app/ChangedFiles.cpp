@@ -5,8 +5,8 @@
 #include "app/DocumentHost.h"
 #include "app/DocumentTable.h"
 #include "app/UntitledNames.h"
+#include "editing/DocumentLoader.h"
 #include "editing/EditControl.h"
-#include "platform/TextFile.h"
 
 namespace tw {
 
@@ -27,7 +27,9 @@ void ChangedFiles::checkDocuments() {
 void ChangedFiles::checkShown() {
     const QString name = table_.CurrentFileName();
     TextFormat format = table_.shownFormat();
-    if (IsUntitledName(name) || compareWithDisk(name, format.stamp) != DiskState::Changed)
+    // A document still being read learns its file's version when complete.
+    if (edit_.isShownLoading() || IsUntitledName(name) ||
+        compareWithDisk(name, format.stamp) != DiskState::Changed)
         return;
     if (edit_.isModified()) {
         format.changedOnDisk = true;
@@ -35,15 +37,18 @@ void ChangedFiles::checkShown() {
         host_.RefreshModifiedState();
         return;
     }
-    const LoadResult loaded = readTextFile(name);
+    const DocumentLoad loaded = loadDocument(name);
     if (!loaded.ok())
         return;
-    // The view stays where the user left it, as far as the new text reaches.
+    // The view stays where the user left it, as far as the new text reaches;
+    // the fresh document takes the old one's place and read-only flag.
     const qsizetype selStart = edit_.selStart();
     const qsizetype selLength = edit_.selLength();
     const int firstLine = edit_.firstVisibleLine();
-    edit_.loadBytes(loaded.text.bytes, loaded.text.format.encoding, loaded.text.format.lineBreak);
-    table_.setShownFormat(loaded.text.format);
+    const bool readOnly = edit_.wantedReadOnly();
+    edit_.attachDocument(loaded.doc);
+    host_.SetReadOnly(readOnly);
+    table_.setShownFormat(loaded.format);
     edit_.setSelection(selStart, selLength);
     edit_.setFirstVisibleLine(firstLine);
     table_.SetModified(false);
@@ -52,23 +57,22 @@ void ChangedFiles::checkShown() {
 }
 
 void ChangedFiles::checkParked(DocRecord& rec) {
-    if (IsUntitledName(rec.FileName) || compareWithDisk(rec.FileName, rec.format.stamp) != DiskState::Changed)
+    if (edit_.isDocumentLoading(rec.Text) || IsUntitledName(rec.FileName) || compareWithDisk(rec.FileName, rec.format.stamp) != DiskState::Changed)
         return;
     if (rec.Modified) {
         rec.format.changedOnDisk = true;
         return;
     }
-    const LoadResult loaded = readTextFile(rec.FileName);
+    const DocumentLoad loaded = loadDocument(rec.FileName);
     if (!loaded.ok())
         return;
-    const DocHandle fresh = edit_.createDocument(loaded.text.bytes, loaded.text.format.encoding,
-                                                 loaded.text.format.lineBreak);
     edit_.releaseDocument(rec.Text);
-    rec.Text = fresh;
-    rec.format = loaded.text.format;
+    rec.Text = loaded.doc;
+    rec.format = loaded.format;
     // Selections are put on character boundaries when the document is shown.
-    rec.SelStart = std::min<qsizetype>(rec.SelStart, loaded.text.bytes.size());
-    rec.SelLength = std::min<qsizetype>(rec.SelLength, loaded.text.bytes.size() - rec.SelStart);
+    const qsizetype length = edit_.documentLength(loaded.doc);
+    rec.SelStart = std::min<qsizetype>(rec.SelStart, length);
+    rec.SelLength = std::min<qsizetype>(rec.SelLength, length - rec.SelStart);
 }
 
 } // namespace tw

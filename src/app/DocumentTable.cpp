@@ -68,7 +68,7 @@ bool DocumentTable::ParkCurrentDocument() {
     rec->Modified = edit_.isModified();
     rec->SelStart = edit_.selStart();
     rec->SelLength = edit_.selLength();
-    rec->ReadOnly = edit_.isReadOnly();
+    rec->ReadOnly = edit_.wantedReadOnly();
     rec->firstVisibleLine = edit_.firstVisibleLine();
     rec->format = shownFormat_;
     rec->Text = edit_.detachDocument();
@@ -110,7 +110,7 @@ void DocumentTable::SwapWithSlot(int slot) {
 
     // The read-only flag belongs to the document, so it is read before the
     // documents change places.
-    const bool keptReadOnly = edit_.isReadOnly();
+    const bool keptReadOnly = edit_.wantedReadOnly();
     const qsizetype keptSelLength = edit_.selLength();
     const qsizetype keptSelStart = edit_.selStart();
     const bool keptModified = edit_.isModified();

@@ -14,6 +14,7 @@
 #include "platform/ProgramDirectory.h"
 #include "platform/TemporaryFiles.h"
 #include "platform/TextFile.h"
+#include "util/BusyCursor.h"
 #include "util/FileNames.h"
 #include "util/Filters.h"
 #include "util/PathStyle.h"
@@ -24,12 +25,6 @@ namespace {
 
 const QString kLimitText = QStringLiteral("No more Files can be Opened!");
 
-// The busy cursor while a file is read, taken back however the read ends.
-struct BusyCursor {
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-};
-
 QString filterPatternOf(const QString& fileName) {
     return QStringLiteral("*") + ExtensionPart(fileName);
 }
@@ -39,34 +34,17 @@ FileListHooks& noLists() {
     return none;
 }
 
-void reportUnreadable(Prompts& prompts, const QString& name, const QString& error) {
-    prompts.message(QStringLiteral("File \"%1\" cannot be read: %2").arg(name, error), MessageType::Error);
-}
-
-// The file read straight into a document of its own, not shown, with the busy
-// cursor; a file that cannot be read is reported (when messages are on).
-std::optional<DocumentLoad> LoadDocument(Prompts& prompts, const QString& name, bool messages) {
-    DocumentLoad loaded;
-    {
-        BusyCursor busy;
-        loaded = loadDocument(name);
-    }
-    if (loaded.ok()) {
-        // What an earlier save that died left beside the file goes now.
-        removeStaleTemporaries(name);
-        return loaded;
-    }
-    if (messages)
-        reportUnreadable(prompts, name, loaded.error);
-    return std::nullopt;
-}
-
 } // namespace
 
 FileCommands::FileCommands(DocumentTable& table, EditControl& edit, DocumentHost& host,
                            Prompts& prompts, EditorOptions& options)
     : table_(table), edit_(edit), host_(host), prompts_(prompts), options_(options),
-      lists_(&noLists()), keptCopies_(prompts) {}
+      lists_(&noLists()), keptCopies_(prompts), loads_(std::make_unique<DocumentLoads>(edit)) {
+    QObject::connect(loads_.get(), &DocumentLoads::finished, loads_.get(),
+                     [this](const DocumentLoads::Done& done) { finishLoad(done); });
+}
+
+FileCommands::~FileCommands() = default;
 
 bool FileCommands::documentShown() const { return !edit_.isHidden(); }
 
@@ -108,30 +86,14 @@ bool FileCommands::isReadOnlyFile(const QString& name) const {
     return query.ok() && (query.bits & FileAttribute::ReadOnly);
 }
 
-std::optional<LoadedText> FileCommands::ReadTextFile(const QString& name, bool messages) {
-    LoadResult loaded;
-    {
-        BusyCursor busy;
-        loaded = readTextFile(name);
-    }
-    if (loaded.ok()) {
-        // What an earlier save that died left beside the file goes now.
-        removeStaleTemporaries(name);
-        keptCopies_.tellAtOpen(name);
-        return std::move(loaded.text);
-    }
-    if (messages)
-        reportUnreadable(prompts_, name, loaded.error);
-    return std::nullopt;
-}
-
 OpenResult FileCommands::OpenAsCurrent(const QString& name, bool messages) {
     const OpenResult r = CanOpenFile(name, messages);
     if (r != OpenOk)
         return r;
     // The file is read before anything changes, so a file that cannot be read
     // leaves no empty tab behind.
-    const std::optional<DocumentLoad> loaded = LoadDocument(prompts_, name, messages);
+    const std::optional<DocumentLoad> loaded =
+        readDocument(name, messages, loads_->readsIncrementally(name));
     if (!loaded)
         return CannotRead;
     if (documentShown())
@@ -161,7 +123,8 @@ OpenResult FileCommands::OpenInBackground(const QString& name, bool messages, bo
     const OpenResult r = CanOpenFile(name, messages);
     if (r != OpenOk)
         return r;
-    const std::optional<DocumentLoad> loaded = LoadDocument(prompts_, name, messages);
+    const std::optional<DocumentLoad> loaded =
+        readDocument(name, messages, loads_->readsIncrementally(name));
     if (!loaded)
         return CannotRead;
     {
@@ -236,41 +199,6 @@ void FileCommands::FileOpenMnuClick() {
     options_.dialogs.openDir = DirectoryPart(table_.CurrentFileName());
     if (chosen->readOnlyTicked)
         host_.SetReadOnly(true);
-}
-
-void FileCommands::FileInsertMnuClick() {
-    FileDialogRequest request = openRequest();
-    request.title = QStringLiteral("Insert");
-    request.hideReadOnly = true;
-    const auto chosen = prompts_.openFile(request);
-    if (!chosen || CanOpenFile(chosen->fileName, true, false) != OpenOk)
-        return;
-    const std::optional<LoadedText> loaded = ReadTextFile(chosen->fileName);
-    if (!loaded)
-        return;
-    if (loaded->format.encoding == TextFormat::Encoding::Utf8)
-        edit_.makeRoomFor(QString::fromUtf8(loaded->bytes));
-    const qsizetype p = edit_.caretPosition();
-    edit_.insertBytes(p, convertText(loaded->bytes, loaded->format.encoding, edit_.encoding()));
-    edit_.setSelStart(p);
-    options_.dialogs.openDir = DirectoryPart(chosen->fileName);
-}
-
-void FileCommands::FileReloadMnuClick() {
-    const QString name = table_.CurrentFileName();
-    if (CanOpenFile(name, true, false) != OpenOk)
-        return;
-    if (options_.ConfirmPrompts &&
-        prompts_.ask(QStringLiteral("Reload \"%1\"?").arg(name), MessageType::Confirmation,
-                     Buttons::YesNoDefaultNo) != Answer::Yes)
-        return;
-    const std::optional<LoadedText> loaded = ReadTextFile(name);
-    if (!loaded)
-        return;
-    edit_.loadBytes(loaded->bytes, loaded->format.encoding, loaded->format.lineBreak);
-    table_.setShownFormat(loaded->format);
-    table_.SetModified(false);
-    host_.RefreshModifiedState();
 }
 
 } // namespace tw

@@ -4,8 +4,10 @@
 // New, Open, Insert, Reload, Save, Save As, Save All, Close and Selection
 // commands with their questions.
 #include <QString>
+#include <memory>
 #include <optional>
 
+#include "app/DocumentLoads.h"
 #include "app/KeptCopies.h"
 #include "app/UntitledNames.h"
 #include "platform/TextFile.h"
@@ -26,6 +28,7 @@ class FileCommands {
 public:
     FileCommands(DocumentTable& table, EditControl& edit, DocumentHost& host, Prompts& prompts,
                  EditorOptions& options);
+    ~FileCommands();
     // The lists the commands keep up to date (recent files, the open group,
     // favorites); until they are set, none.
     void setFileLists(FileListHooks& lists) { lists_ = &lists; }
@@ -38,6 +41,8 @@ public:
     // Reads a file for a document, with the busy cursor; a file that cannot be
     // read is reported (when messages are on) and gives nothing.
     std::optional<LoadedText> ReadTextFile(const QString& name, bool messages = true);
+    // Both open a big file as a document still being read (DocumentLoads):
+    // it is there at once, filling, read-only until complete.
     OpenResult OpenAsCurrent(const QString& name, bool messages);
     OpenResult OpenInBackground(const QString& name, bool messages, bool asShown);
 
@@ -67,12 +72,29 @@ public:
     // shown document's text, named after its first line and subject.
     void MailCapture(SystemClipboard& clipboard);
 
+    // The documents still being read.
+    DocumentLoads& loads() { return *loads_; }
+    // Puts the caret of a document where it belongs: now, or when a document
+    // still being read is complete.
+    void selectWhenRead(qsizetype start, qsizetype length);
+    // True (after telling the user) when the shown document is still being
+    // read: it may not be saved, reloaded or inserted into yet.
+    bool refuseWhileLoading();
+
     // Whether a document is shown: the edit control's visibility.
     bool documentShown() const;
     // "No more Files can be Opened!"
     void reportLimit();
 
 private:
+    // The file read into a document of its own, at once or, for a big file,
+    // a slice at a time; a file that cannot be read is reported (when
+    // messages are on) and gives nothing.
+    std::optional<DocumentLoad> readDocument(const QString& name, bool messages, bool incremental);
+    // A document read a slice at a time is complete, or failed: the failed
+    // one goes (no half-read text is left to be saved over its file).
+    void finishLoad(const DocumentLoads::Done& done);
+    void reportUnreadable(const QString& name, const QString& error);
     bool isReadOnlyFile(const QString& name) const;
     bool saveParked(int slot);
     // Writes a document's text, held in `held`, to its file in the file's
@@ -100,6 +122,7 @@ private:
     FileListHooks* lists_;
     UntitledCounter untitled_;
     KeptCopies keptCopies_;   // what saves that died left beside the files
+    std::unique_ptr<DocumentLoads> loads_;
 };
 
 } // namespace tw

@@ -80,6 +80,9 @@ bool FileCommands::askOverwriteChanged(const QString& name) {
 bool FileCommands::SaveCurrentDocument() { return writeShownDocument(table_.CurrentFileName(), false); }
 
 bool FileCommands::writeShownDocument(const QString& name, bool newName) {
+    // Half a file is never written, over its own file or any other.
+    if (refuseWhileLoading())
+        return false;
     if (fileExists(name) && isReadOnlyFile(name)) {
         prompts_.message(kReadOnlyText, MessageType::Error);
         return false;
@@ -103,6 +106,8 @@ bool FileCommands::askOverwrite(const QString& name) {
 }
 
 bool FileCommands::FileSaveAsMnuClick() {
+    if (refuseWhileLoading())
+        return false;
     const QString oldName = table_.CurrentFileName();
     if (fileExists(oldName))
         options_.dialogs.saveDir = DirectoryPart(oldName);
@@ -127,6 +132,8 @@ bool FileCommands::FileSaveAsMnuClick() {
 
 bool FileCommands::saveParked(int slot) {
     DocRecord* rec = table_.record(slot);
+    if (edit_.isDocumentLoading(rec->Text))
+        return false;
     if (fileExists(rec->FileName) && isReadOnlyFile(rec->FileName)) {
         prompts_.message(kReadOnlyText, MessageType::Error);
         return false;

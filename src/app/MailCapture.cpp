@@ -41,7 +41,8 @@ QString mailDocumentName(const QString& text) {
 
 void FileCommands::MailCapture(SystemClipboard& clipboard) {
     const QString text = clipboard.text();
-    if (!text.startsWith(QLatin1String("From ")) || !documentShown())
+    // A document still being read keeps its text and its name.
+    if (!text.startsWith(QLatin1String("From ")) || !documentShown() || edit_.isShownLoading())
         return;
     clipboard.setText(text);
     edit_.selectAll();

@@ -18,6 +18,7 @@
 #include "app/MainMenu.h"
 #include "app/MenuHelpKey.h"
 #include "app/SpeedBar.h"
+#include "app/TarnwickApplication.h"
 #include "editing/EditControl.h"
 #include "editing/SystemClipboard.h"
 #include "app/ListDocumentSide.h"
@@ -52,10 +53,18 @@ TMainForm::TMainForm(Prompts& prompts, const QStringList& arguments, QWidget* pa
     connectListCommands();
     connectFileOperationCommands();
     connectOptionCommands();
+    connectLoadProgress();
     connectViewToggles();
     connectDesktopConveniences();
     connectMenuOpening();
     markUnbuiltCommands();
+    // The program's own application (not a test's) holds the files read a
+    // slice at a time until its window has been painted once, also through
+    // a question asked at start-up (see showBeforeReading).
+    if (dynamic_cast<TarnwickApplication*>(QCoreApplication::instance())) {
+        readingHeld_ = true;
+        files_->loads().setHeld(true);
+    }
     startUp(arguments);
     startSafetyNets();
 }
@@ -156,7 +165,7 @@ void TMainForm::connectCommands() {
     DocumentTable& t = *table_;
     bind("ViewNextMnu", "NextSpdBtn", "NextPopItem", [&t] { t.ViewNext(); });
     bind("ViewPreviousMnu", "PreviousSpdBtn", "PreviousPopItem", [&t] { t.ViewPrevious(); });
-    bind("OptionsReadOnlyMnu", nullptr, nullptr, [this] { SetReadOnly(!edit_->isReadOnly()); });
+    bind("OptionsReadOnlyMnu", nullptr, nullptr, [this] { SetReadOnly(!edit_->wantedReadOnly()); });
     bind("HelpContentsMnu", "HelpSpdBtn", nullptr, [this] { HelpContentsMnuClick(); });
 
     connect(edit_, &EditControl::stateChanged, this, [this] {

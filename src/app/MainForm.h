@@ -12,6 +12,7 @@
 
 class QLabel;
 class QMenu;
+class QProgressBar;
 class QTabBar;
 class QTimer;
 
@@ -63,6 +64,9 @@ public:
     QTabBar* Tabs() const { return tabs_; }
     DocumentTable& documents() const { return *table_; }
     FileCommands& files() const { return *files_; }
+    // Shows the window; the files being read (the command line's, the
+    // desktop's) wait until it has been painted once (MainFormLoading.cpp).
+    void showBeforeReading();
     EditorOptions& options() { return options_; }
     const CommandSwitch& commands() const { return commands_; }
     QString panelText(int panel) const;
@@ -155,6 +159,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void buildWindow();
@@ -175,6 +180,8 @@ private:
     void startSafetyNets();
     void connectFileOperationCommands();   // MainFormFileOperations.cpp
     void connectOptionCommands();      // MainFormOptions.cpp
+    // The status bar's progress while big files are read (MainFormLoading.cpp).
+    void connectLoadProgress();
     void showLists(int changes);
     // Enabling of the list entries of the File menu and the shortcut menu,
     // each time either opens.
@@ -213,6 +220,8 @@ private:
     SpeedBar* toolBar_ = nullptr;
     QMenu* popup_ = nullptr;
     QLabel* panels_[4] = {};
+    QProgressBar* loadProgress_ = nullptr;
+    bool readingHeld_ = false;
     QTimer* timer_ = nullptr;
     int timerTag_ = 0;
     bool wordWrap_ = false;

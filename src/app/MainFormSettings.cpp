@@ -157,8 +157,7 @@ void TMainForm::loadStartupDocuments(const QStringList& arguments) {
             continue;
         if (!shown) {
             SetReadOnly(flagOn(doc.readOnly));
-            edit_->setSelStart(doc.selStart);
-            edit_->setSelLength(doc.selLength);
+            files_->selectWhenRead(doc.selStart, doc.selLength);
         } else if (DocRecord* rec = table_->record(table_->DocCount() - 1)) {
             rec->ReadOnly = flagOn(doc.readOnly);
             rec->SelStart = doc.selStart;
@@ -295,7 +294,7 @@ void TMainForm::collectStartupDocuments() {
             continue;
         StoredDocument doc;
         if (slot == 0) {
-            doc = {bytes(table_->CurrentFileName()), flagValue(edit_->isReadOnly()),
+            doc = {bytes(table_->CurrentFileName()), flagValue(edit_->wantedReadOnly()),
                    static_cast<int>(edit_->selStart()), static_cast<int>(edit_->selLength())};
         } else if (const DocRecord* rec = table_->record(slot)) {
             doc = {bytes(rec->FileName), flagValue(rec->ReadOnly), static_cast<int>(rec->SelStart),

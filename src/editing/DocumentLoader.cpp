@@ -1,69 +1,15 @@
 #include "editing/DocumentLoader.h"
 
-#include "editing/DocumentBuffer.h"
-#include "platform/TextFileReader.h"
-
-#include <cerrno>
+#include "editing/DocumentLoadJob.h"
 
 namespace tw {
 
-namespace {
-
-using Sci = QsciScintillaBase;
-
-// Appends a file's chunks to the document attached to a view.
-class DocumentSink : public TextSink {
-public:
-    explicit DocumentSink(Sci& view) : view_(view) {}
-    void expect(qsizetype size) override { view_.SendScintilla(Sci::SCI_ALLOCATE, roomForText(size)); }
-    void append(const char* data, qsizetype length) override {
-        view_.SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(length), data);
-    }
-    void prepend(const char* data, qsizetype length) override {
-        // SCI_INSERTTEXT stops at a NUL byte; a targeted replace does not.
-        view_.SendScintilla(Sci::SCI_SETTARGETRANGE, 0ul, 0l);
-        view_.SendScintilla(Sci::SCI_REPLACETARGET, static_cast<unsigned long>(length), data);
-    }
-
-private:
-    Sci& view_;
-};
-
-} // namespace
-
 DocumentLoad loadDocument(const QString& path) {
-    // A hidden view of its own: this Scintilla resets the line table of the
-    // view that creates a document, which must not be the shown one.
-    Sci view;
-    view.hide();
-    // Each insert notification costs time in proportion to its position in
-    // the document: appending chunk by chunk would grow quadratically.
-    view.SendScintilla(Sci::SCI_SETMODEVENTMASK, 0ul);
-    const auto doc = static_cast<DocHandle>(view.SendScintilla(
-        Sci::SCI_CREATEDOCUMENT, 0ul, static_cast<long>(Sci::SC_DOCUMENTOPTION_STYLES_NONE)));
-    view.SendScintilla(Sci::SCI_SETDOCPOINTER, 0ul, doc);
-    view.SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0ul);
-
-    DocumentSink sink(view);
-    const TextReadResult read = readTextFileInto(path, sink);
-    DocumentLoad load;
-    load.format = read.format;
-    load.error = read.error;
-    // Scintilla reports a failed allocation only through its status.
-    if (load.ok() && view.SendScintilla(Sci::SCI_GETSTATUS) != Sci::SC_STATUS_OK)
-        load.error = qt_error_string(ENOMEM);
-    const bool utf8 = load.format.encoding == TextFormat::Encoding::Utf8;
-    view.SendScintilla(Sci::SCI_SETCODEPAGE, utf8 ? static_cast<unsigned long>(Sci::SC_CP_UTF8) : 0ul);
-    view.SendScintilla(Sci::SCI_SETEOLMODE, eolModeOf(load.format.lineBreak));
-    view.SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1ul);
-    view.SendScintilla(Sci::SCI_SETSAVEPOINT);
-    // The view lets go of the document; the reference from its creation is
-    // the caller's, or is given back after an error.
-    view.SendScintilla(Sci::SCI_SETDOCPOINTER, 0ul, 0l);
+    DocumentLoadJob job(path);
+    job.runToEnd();
+    DocumentLoad load = job.result();
     if (load.ok())
-        load.doc = doc;
-    else
-        view.SendScintilla(Sci::SCI_RELEASEDOCUMENT, 0ul, doc);
+        load.doc = job.takeDocument();
     return load;
 }
 

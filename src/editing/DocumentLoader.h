@@ -15,7 +15,8 @@ struct DocumentLoad {
     bool ok() const { return error.isEmpty(); }
 };
 
-// A new document holding the file's text as readTextFile gives it, with the
+// A new document holding the file's text as readTextFile gives it, read at
+// once (DocumentLoadJob reads it a slice at a time), with the
 // file's encoding and line break; no undo history, unmodified, not shown. On
 // an error (also when memory runs out) no document is left.
 DocumentLoad loadDocument(const QString& path);

@@ -223,10 +223,14 @@ void EditControl::setTextBytes(const QByteArray& bytes) {
 }
 
 void EditControl::insertBytes(qsizetype position, const QByteArray& bytes) {
+    insertBytes(position, bytes.constData(), bytes.size());
+}
+
+void EditControl::insertBytes(qsizetype position, const char* data, qsizetype length) {
     // SCI_INSERTTEXT stops at a NUL byte; a targeted replace does not.
     SendScintilla(SCI_SETTARGETSTART, static_cast<unsigned long>(position));
     SendScintilla(SCI_SETTARGETEND, static_cast<unsigned long>(position));
-    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(length), data);
 }
 
 void EditControl::loadBytes(const QByteArray& bytes, TextEncoding encoding,
@@ -343,6 +347,10 @@ void EditControl::replaceSelection(const QByteArray& bytes) {
 qsizetype EditControl::caretPosition() const { return SendScintilla(SCI_GETCURRENTPOS); }
 
 void EditControl::setModifiedFlag(bool modified) {
+    // A document still being read holds only part of its file: marked
+    // modified, a save (or Save All) would write that part over the file.
+    if (modified && isShownLoading())
+        return;
     if (!modified)
         SendScintilla(SCI_SETSAVEPOINT);
     if (modified_ != modified) {
@@ -355,7 +363,34 @@ void EditControl::setModifiedFlag(bool modified) {
 bool EditControl::isReadOnly() const { return SendScintilla(SCI_GETREADONLY) != 0; }
 
 void EditControl::setReadOnlyFlag(bool readOnly) {
+    if (const auto wish = loadingWish_.find(shownDocument()); wish != loadingWish_.end()) {
+        *wish = readOnly;
+        return;
+    }
     SendScintilla(SCI_SETREADONLY, readOnly ? 1ul : 0ul);
+}
+
+bool EditControl::wantedReadOnly() const {
+    return loadingWish_.value(shownDocument(), isReadOnly());
+}
+
+void EditControl::setDocumentLoading(DocHandle doc, bool loading) {
+    if (!doc || loading == isDocumentLoading(doc))
+        return;
+    const bool shown = doc == shownDocument();
+    QsciScintillaBase* view = shown ? static_cast<QsciScintillaBase*>(this) : companion_;
+    if (!shown)
+        attachToCompanion(doc);
+    bool readOnly = true;
+    if (loading)
+        loadingWish_.insert(doc, view->SendScintilla(SCI_GETREADONLY) != 0);
+    else
+        readOnly = loadingWish_.take(doc);
+    view->SendScintilla(SCI_SETREADONLY, readOnly ? 1ul : 0ul);
+    if (!shown)
+        detachFromCompanion();
+    else
+        emit stateChanged();
 }
 
 bool EditControl::canUndo() const { return SendScintilla(SCI_CANUNDO) != 0; }
@@ -429,11 +464,16 @@ DocHandle EditControl::createDocument(const QByteArray& bytes, TextEncoding enco
 }
 
 void EditControl::releaseDocument(DocHandle doc) {
-    if (doc)
-        SendScintilla(SCI_RELEASEDOCUMENT, 0ul, doc);
+    if (!doc)
+        return;
+    loadingWish_.remove(doc);
+    SendScintilla(SCI_RELEASEDOCUMENT, 0ul, doc);
+    emit documentReleased(doc);
 }
 
 void EditControl::replaceDocumentText(DocHandle doc, const QByteArray& bytes) {
+    if (isDocumentLoading(doc))
+        return;
     attachToCompanion(doc);
     const long readOnly = companion_->SendScintilla(SCI_GETREADONLY);
     companion_->SendScintilla(SCI_SETREADONLY, 0ul);

@@ -36,6 +36,7 @@ public:
     // Replaces the whole text as one undoable step (Insert, Selection > Open).
     void setTextBytes(const QByteArray& bytes);
     void insertBytes(qsizetype position, const QByteArray& bytes);
+    void insertBytes(qsizetype position, const char* data, qsizetype length);
     // Replaces the text with a freshly loaded one: no undo history, save point.
     void loadBytes(const QByteArray& bytes, TextEncoding encoding, const QByteArray& lineBreak);
     // The encoding the buffer holds its text in. A single-byte document that
@@ -67,7 +68,12 @@ public:
     // explicitly when a document is restored from the table.
     bool isModified() const { return modified_; }
     void setModifiedFlag(bool modified);
+    // Whether the shown document takes no changes now: also while it is
+    // still being read (see setDocumentLoading).
     bool isReadOnly() const;
+    // The read-only flag the file and the user ask for; while the document
+    // is being read it is kept aside and applied once the text is complete.
+    bool wantedReadOnly() const;
     void setReadOnlyFlag(bool readOnly);
     bool canUndo() const;
     void undo();
@@ -93,7 +99,8 @@ public:
                              const QByteArray& lineBreak);
     void releaseDocument(DocHandle doc);
     // Replaces the whole text of a document that is not shown as one step of
-    // its undo history, also when the document is read-only.
+    // its undo history, also when the document is read-only; never while it
+    // is still being read.
     void replaceDocumentText(DocHandle doc, const QByteArray& bytes);
     // Calls `use` with the text of a document that is not shown.
     template <typename F> auto withDocumentText(DocHandle doc, F use) const;
@@ -110,6 +117,14 @@ public:
     // without moving its text around: cheap for a slice of a big document.
     // The range must lie within the text.
     void copyDocumentRange(DocHandle doc, qsizetype start, qsizetype end, char* to) const;
+    // A document still being read takes no changes from anyone but its
+    // reader: it stays read-only, and the flag asked for meanwhile is
+    // applied when loading ends (also for a parked document). Releasing the
+    // document ends it too.
+    void setDocumentLoading(DocHandle doc, bool loading);
+    bool isDocumentLoading(DocHandle doc) const { return loadingWish_.contains(doc); }
+    bool isShownLoading() const { return isDocumentLoading(shownDocument()); }
+
     // Leaves a document modified until it is saved, whatever is undone later:
     // for text that was never in its file (a recovered document).
     void keepUnsaved(DocHandle doc);
@@ -137,6 +152,9 @@ signals:
     // Any change of modified flag, selection, text or undo availability.
     void stateChanged();
     void modifiedChanged(bool modified);
+    // A holder gave a document back (releaseDocument): it is closed or
+    // replaced, so whatever still works on it can stop.
+    void documentReleased(DocHandle doc);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -165,6 +183,7 @@ private:
 
     QsciScintillaBase* companion_;   // hidden view that reaches parked documents
     QHash<DocHandle, quint64> changeCounts_;
+    QHash<DocHandle, bool> loadingWish_;   // documents being read: the read-only flag asked for
     bool modified_ = false;
     bool strikeOut_ = false;
     EditInputHook* inputHook_ = nullptr;

@@ -126,59 +126,111 @@ private:
     bool valid_ = true;
 };
 
-// Reads fd to its end through decoder; returns 0 or errno.
-int readChunks(int fd, qsizetype chunkSize, ChunkDecoder& decoder) {
-    const qsizetype capacity = chunkSize + kMaxCarry;
-    const std::unique_ptr<char[]> buf(new char[size_t(capacity)]);
-    qsizetype have = 0;
-    for (;;) {
-        const ssize_t n = ::read(fd, buf.get() + have, size_t(capacity - have));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        have += n;
-        const bool eof = n == 0;
-        const qsizetype used = decoder.take(buf.get(), have, eof);
-        if (eof)
-            return 0;
-        std::memmove(buf.get(), buf.get() + used, size_t(have - used));
-        have -= used;
-    }
-}
+// Set by tests: reads fail with this error once so many bytes have been read.
+struct ReadFault {
+    qsizetype after = -1;
+    int error = 0;
+} readFault;
 
 } // namespace
 
-TextReadResult readTextFileInto(const QString& path, TextSink& sink, qsizetype chunkSize) {
-    TextReadResult result;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        result.error = qt_error_string(errno);
-        return result;
+void failTextReadsAfter(qsizetype bytes, int error) { readFault = {bytes, error}; }
+
+struct TextFileReading::State {
+    explicit State(TextSink& sink) : decoder(sink) {}
+    ChunkDecoder decoder;
+    std::unique_ptr<char[]> buf;
+    qsizetype capacity = 0;
+    qsizetype have = 0;
+};
+
+TextFileReading::TextFileReading(const QString& path, TextSink& sink, qsizetype chunkSize)
+    : sink_(sink) {
+    fd_ = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0) {
+        finish(errno);
+        return;
     }
     struct stat st;
-    int error = ::fstat(fd, &st) == 0 ? 0 : errno;
-    if (error == 0 && S_ISDIR(st.st_mode))
-        error = EISDIR;
-    // Devices and pipes may never end (/dev/zero) or block for ever (a FIFO).
-    const bool special = error == 0 && !S_ISREG(st.st_mode);
-    if (error == 0 && !special) {
-        ChunkDecoder decoder(sink);
-        try {
-            sink.expect(qsizetype(st.st_size));
-            error = readChunks(fd, qMax<qsizetype>(chunkSize, 1), decoder);
-        } catch (const std::bad_alloc&) {
-            error = ENOMEM;
-        }
-        result.format = decoder.format();
-        result.format.stamp = stampOfDescriptor(fd);
-        result.format.fromFile = true;
+    const int statError = ::fstat(fd_, &st) == 0 ? 0 : errno;
+    if (statError != 0 || S_ISDIR(st.st_mode)) {
+        finish(statError != 0 ? statError : EISDIR);
+        return;
     }
-    ::close(fd);
-    if (error != 0 || special)
-        result.error = special ? QStringLiteral("Not a regular file") : qt_error_string(error);
-    return result;
+    // Devices and pipes may never end (/dev/zero) or block for ever (a FIFO).
+    if (!S_ISREG(st.st_mode)) {
+        finish(0);
+        result_.error = QStringLiteral("Not a regular file");
+        return;
+    }
+    size_ = qsizetype(st.st_size);
+    try {
+        state_ = std::make_unique<State>(sink);
+        state_->capacity = qMax<qsizetype>(chunkSize, 1) + kMaxCarry;
+        state_->buf.reset(new char[size_t(state_->capacity)]);
+        sink_.expect(size_);
+    } catch (const std::bad_alloc&) {
+        finish(ENOMEM);
+    }
+}
+
+TextFileReading::~TextFileReading() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+bool TextFileReading::step() {
+    if (done_)
+        return false;
+    State& s = *state_;
+    try {
+        ssize_t n;
+        do {
+            n = ::read(fd_, s.buf.get() + s.have, size_t(s.capacity - s.have));
+        } while (n < 0 && errno == EINTR);
+        if (n > 0 && readFault.after >= 0 && read_ + n > readFault.after) {
+            errno = readFault.error;
+            n = -1;
+        }
+        if (n < 0) {
+            finish(errno);
+            return false;
+        }
+        read_ += n;
+        s.have += n;
+        const bool eof = n == 0;
+        const qsizetype used = s.decoder.take(s.buf.get(), s.have, eof);
+        if (eof) {
+            result_.format = s.decoder.format();
+            result_.format.stamp = stampOfDescriptor(fd_);
+            result_.format.fromFile = true;
+            finish(0);
+            return false;
+        }
+        std::memmove(s.buf.get(), s.buf.get() + used, size_t(s.have - used));
+        s.have -= used;
+    } catch (const std::bad_alloc&) {
+        finish(ENOMEM);
+        return false;
+    }
+    return true;
+}
+
+void TextFileReading::finish(int error) {
+    done_ = true;
+    if (error != 0)
+        result_.error = qt_error_string(error);
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+    state_.reset();
+}
+
+TextReadResult readTextFileInto(const QString& path, TextSink& sink, qsizetype chunkSize) {
+    TextFileReading reading(path, sink, chunkSize);
+    while (reading.step()) {
+    }
+    return reading.result();
 }
 
 } // namespace tw

@@ -1,0 +1,154 @@
+#include "editing/DocumentLoadJob.h"
+
+#include "editing/DocumentBuffer.h"
+
+#include <cerrno>
+#include <utility>
+
+namespace tw {
+
+using Sci = QsciScintillaBase;
+
+// Appends a file's chunks to the document attached to the job's view. The
+// document may be locked read-only meanwhile (a document still being read
+// takes no edits); only the reader's own appends get through.
+class DocumentLoadJob::Sink : public TextSink {
+public:
+    explicit Sink(Sci& view) : view_(view) {}
+    // The room is made with the first text, not when the file is opened:
+    // Scintilla fills a new buffer with zeros, which for a huge file takes a
+    // while that should not come before the window is first shown.
+    void expect(qsizetype size) override { expected_ = size; }
+    void append(const char* data, qsizetype length) override {
+        if (expected_ > 0)
+            view_.SendScintilla(Sci::SCI_ALLOCATE, roomForText(std::exchange(expected_, 0)));
+        const Unlocked unlocked(view_);
+        view_.SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(length), data);
+    }
+    void prepend(const char* data, qsizetype length) override {
+        const Unlocked unlocked(view_);
+        // SCI_INSERTTEXT stops at a NUL byte; a targeted replace does not.
+        view_.SendScintilla(Sci::SCI_SETTARGETRANGE, 0ul, 0l);
+        view_.SendScintilla(Sci::SCI_REPLACETARGET, static_cast<unsigned long>(length), data);
+    }
+
+private:
+    struct Unlocked {
+        explicit Unlocked(Sci& view) : view(view), readOnly(view.SendScintilla(Sci::SCI_GETREADONLY)) {
+            if (readOnly)
+                view.SendScintilla(Sci::SCI_SETREADONLY, 0ul);
+        }
+        ~Unlocked() {
+            if (readOnly)
+                view.SendScintilla(Sci::SCI_SETREADONLY, 1ul);
+        }
+        Sci& view;
+        long readOnly;
+    };
+    Sci& view_;
+    qsizetype expected_ = 0;
+};
+
+DocumentLoadJob::DocumentLoadJob(const QString& path, qsizetype chunkSize)
+    : view_(std::make_unique<Sci>()) {
+    // A hidden view of its own: this Scintilla resets the line table of the
+    // view that creates a document, which must not be the shown one.
+    view_->hide();
+    // Each insert notification costs time in proportion to its position in
+    // the document: appending chunk by chunk would grow quadratically.
+    view_->SendScintilla(Sci::SCI_SETMODEVENTMASK, 0ul);
+    doc_ = static_cast<DocHandle>(view_->SendScintilla(
+        Sci::SCI_CREATEDOCUMENT, 0ul, static_cast<long>(Sci::SC_DOCUMENTOPTION_STYLES_NONE)));
+    view_->SendScintilla(Sci::SCI_SETDOCPOINTER, 0ul, doc_);
+    view_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0ul);
+    // Most files are UTF-8; the last slice sets what the file turned out to be.
+    view_->SendScintilla(Sci::SCI_SETCODEPAGE, static_cast<unsigned long>(Sci::SC_CP_UTF8));
+    sink_ = std::make_unique<Sink>(*view_);
+    reading_ = std::make_unique<TextFileReading>(path, *sink_, chunkSize);
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, &DocumentLoadJob::slice);
+    if (reading_->finished())
+        finish();
+}
+
+DocumentLoadJob::~DocumentLoadJob() {
+    letGo();
+    if (!docTaken_ && doc_)
+        view_->SendScintilla(Sci::SCI_RELEASEDOCUMENT, 0ul, doc_);
+}
+
+DocHandle DocumentLoadJob::takeDocument() {
+    if (docTaken_)
+        return 0;
+    docTaken_ = true;
+    return doc_;
+}
+
+void DocumentLoadJob::runToEnd() {
+    while (!finished_)
+        step();
+}
+
+void DocumentLoadJob::start(int sliceMs) {
+    sliceMs_ = sliceMs;
+    if (finished_)
+        QTimer::singleShot(0, this, [this] { emit finished(); });
+    else
+        timer_.start(0);
+}
+
+void DocumentLoadJob::pause() { timer_.stop(); }
+
+void DocumentLoadJob::cancel() {
+    timer_.stop();
+    letGo();
+}
+
+void DocumentLoadJob::slice() {
+    QElapsedTimer clock;
+    clock.start();
+    do
+        step();
+    while (!finished_ && clock.elapsed() < sliceMs_);
+    if (!finished_) {
+        emit progress(bytesRead(), size());
+        timer_.start(0);
+        return;
+    }
+    emit finished();
+}
+
+void DocumentLoadJob::step() {
+    if (!reading_->step())
+        finish();
+    // Scintilla reports a failed allocation only through its status.
+    else if (view_->SendScintilla(Sci::SCI_GETSTATUS) != Sci::SC_STATUS_OK)
+        finish();
+}
+
+void DocumentLoadJob::finish() {
+    if (finished_)
+        return;
+    finished_ = true;
+    result_.format = reading_->result().format;
+    result_.error = reading_->result().error;
+    if (result_.ok() && view_->SendScintilla(Sci::SCI_GETSTATUS) != Sci::SC_STATUS_OK)
+        result_.error = qt_error_string(ENOMEM);
+    if (result_.ok()) {
+        const bool utf8 = result_.format.encoding == TextFormat::Encoding::Utf8;
+        view_->SendScintilla(Sci::SCI_SETCODEPAGE,
+                             utf8 ? static_cast<unsigned long>(Sci::SC_CP_UTF8) : 0ul);
+        view_->SendScintilla(Sci::SCI_SETEOLMODE, eolModeOf(result_.format.lineBreak));
+        view_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1ul);
+        view_->SendScintilla(Sci::SCI_SETSAVEPOINT);
+    }
+    letGo();
+}
+
+void DocumentLoadJob::letGo() {
+    // The view lets go of the document; the reference from its creation stays.
+    if (view_->SendScintilla(Sci::SCI_GETDOCPOINTER) == doc_)
+        view_->SendScintilla(Sci::SCI_SETDOCPOINTER, 0ul, 0l);
+}
+
+} // namespace tw
