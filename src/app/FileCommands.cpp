@@ -245,6 +245,13 @@ void FileCommands::FileInsertMnuClick() {
     const std::optional<LoadedText> loaded = ReadTextFile(chosen->fileName);
     if (!loaded)
         return;
+    if (!edit_.canGrowBy(loaded->bytes.size())) {
+        prompts_.message(QStringLiteral("%1 is not inserted: this document cannot grow past 2 GB. "
+                                        "Open the file as a document of its own.")
+                             .arg(chosen->fileName),
+                         MessageType::Error);
+        return;
+    }
     if (loaded->format.encoding == TextFormat::Encoding::Utf8)
         edit_.makeRoomFor(QString::fromUtf8(loaded->bytes));
     const qsizetype p = edit_.caretPosition();

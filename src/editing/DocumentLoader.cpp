@@ -11,11 +11,19 @@ namespace {
 
 using Sci = QsciScintillaBase;
 
-// Appends a file's chunks to the document attached to a view.
+// Appends a file's chunks to a new document attached to a view. The document
+// is made once the file's size is known: a big one is made for large text.
 class DocumentSink : public TextSink {
 public:
     explicit DocumentSink(Sci& view) : view_(view) {}
-    void expect(qsizetype size) override { view_.SendScintilla(Sci::SCI_ALLOCATE, roomForText(size)); }
+    DocHandle document() const { return doc_; }
+    void expect(qsizetype size) override {
+        doc_ = static_cast<DocHandle>(
+            view_.SendScintilla(Sci::SCI_CREATEDOCUMENT, 0ul, documentOptionsFor(size)));
+        view_.SendScintilla(Sci::SCI_SETDOCPOINTER, 0ul, doc_);
+        view_.SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0ul);
+        view_.SendScintilla(Sci::SCI_ALLOCATE, roomForText(size));
+    }
     void append(const char* data, qsizetype length) override {
         view_.SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(length), data);
     }
@@ -27,6 +35,7 @@ public:
 
 private:
     Sci& view_;
+    DocHandle doc_ = 0;
 };
 
 } // namespace
@@ -39,16 +48,17 @@ DocumentLoad loadDocument(const QString& path) {
     // Each insert notification costs time in proportion to its position in
     // the document: appending chunk by chunk would grow quadratically.
     view.SendScintilla(Sci::SCI_SETMODEVENTMASK, 0ul);
-    const auto doc = static_cast<DocHandle>(view.SendScintilla(
-        Sci::SCI_CREATEDOCUMENT, 0ul, static_cast<long>(Sci::SC_DOCUMENTOPTION_STYLES_NONE)));
-    view.SendScintilla(Sci::SCI_SETDOCPOINTER, 0ul, doc);
-    view.SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0ul);
-
     DocumentSink sink(view);
     const TextReadResult read = readTextFileInto(path, sink);
+    const DocHandle doc = sink.document();
     DocumentLoad load;
     load.format = read.format;
     load.error = read.error;
+    if (!doc) {
+        if (load.ok())
+            load.error = qt_error_string(ENOMEM);
+        return load;
+    }
     // Scintilla reports a failed allocation only through its status.
     if (load.ok() && view.SendScintilla(Sci::SCI_GETSTATUS) != Sci::SC_STATUS_OK)
         load.error = qt_error_string(ENOMEM);
