@@ -40,7 +40,7 @@ void ChangedFiles::checkShown() {
     // The view stays where the user left it, as far as the new text reaches.
     const qsizetype selStart = edit_.selStart();
     const qsizetype selLength = edit_.selLength();
-    const int firstLine = edit_.firstVisibleLine();
+    const qsizetype firstLine = edit_.firstVisibleLine();
     edit_.loadBytes(loaded.text.bytes, loaded.text.format.encoding, loaded.text.format.lineBreak);
     table_.setShownFormat(loaded.text.format);
     edit_.setSelection(selStart, selLength);

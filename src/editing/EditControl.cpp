@@ -398,10 +398,10 @@ void EditControl::undo() {
     emit stateChanged();
 }
 
-int EditControl::firstVisibleLine() const { return SendScintilla(SCI_GETFIRSTVISIBLELINE); }
+qsizetype EditControl::firstVisibleLine() const { return SendScintilla(SCI_GETFIRSTVISIBLELINE); }
 
-void EditControl::setFirstVisibleLine(int line) {
-    SendScintilla(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(std::max(line, 0)));
+void EditControl::setFirstVisibleLine(qsizetype line) {
+    SendScintilla(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(std::max<qsizetype>(line, 0)));
 }
 
 void EditControl::scrollCaretIntoView() { SendScintilla(SCI_SCROLLCARET); }

@@ -78,8 +78,8 @@ public:
     bool canUndo() const;
     void undo();
 
-    int firstVisibleLine() const;
-    void setFirstVisibleLine(int line);
+    qsizetype firstVisibleLine() const;
+    void setFirstVisibleLine(qsizetype line);
     void scrollCaretIntoView();
     // Each scroll bar is shown always or never, not only when the text is
     // longer or wider than the window.
