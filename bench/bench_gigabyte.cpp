@@ -4,7 +4,7 @@
 // window, offscreen, in a temporary program directory; the file is generated
 // in the temporary folder and removed at the end.
 //
-//   bench_gigabyte [megabytes]     (default 1024)
+//   bench_gigabyte [megabytes] [switch]   (default 1024; "switch": only the switches)
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -146,7 +146,9 @@ int main(int argc, char** argv) {
         const qsizetype length = edit.length();
         line("open (for reference)", msSince(t), QStringLiteral("%1 bytes").arg(length));
 
+        const bool onlySwitches = argc > 2 && QByteArray(argv[2]) == "switch";
         double cp = 0, cpSync = 0;
+        if (!onlySwitches) {
         copyFloors(big, copy, cp, cpSync);
         // An edit at the start leaves Scintilla's gap there, the worst case
         // for a writer that wants the text in one piece.
@@ -205,15 +207,47 @@ int main(int argc, char** argv) {
         edit.undo();
         settle();
         line("  its Undo", msSince(t), QString());
+        }
 
         edit.SendScintilla(EditControl::SCI_DOCUMENTEND);
         if (form.files().OpenAsCurrent(small, false) != OpenOk)
             qFatal("the small file was not opened");
         settle();
         switches(form, 2);
-        const Spread s = switches(form, 40);
+        const int count = argc > 3 ? QByteArray(argv[3]).toInt() : 40;
+        const Spread s = switches(form, count);
         line("switch to and from the big document (max)", s.max,
-             QStringLiteral("mean %1 ms over 40 switches").arg(s.mean, 0, 'f', 1));
+             QStringLiteral("mean %1 ms over %2 switches").arg(s.mean, 0, 'f', 1).arg(count));
+
+        // Scintilla's own exchange of document pointers, without the repaint
+        // and the window's refresh that a switch adds.
+        Spread raw;
+        for (int i = 0; i < 20; ++i) {
+            QElapsedTimer x;
+            x.start();
+            const DocHandle other = form.documents().record(1)->Text;
+            form.documents().record(1)->Text = edit.exchangeDocument(other);
+            const double ms = msSince(x);
+            raw.mean += ms / 20;
+            raw.max = std::max(raw.max, ms);
+        }
+        line("  of which the exchange of documents (max)", raw.max,
+             QStringLiteral("mean %1 ms over 20").arg(raw.mean, 0, 'f', 1));
+        settle();
+        // The edit control's own repaint after an exchange.
+        Spread paint;
+        for (int i = 0; i < 20; ++i) {
+            const DocHandle other = form.documents().record(1)->Text;
+            form.documents().record(1)->Text = edit.exchangeDocument(other);
+            QElapsedTimer x;
+            x.start();
+            edit.viewport()->repaint();
+            const double ms = msSince(x);
+            paint.mean += ms / 20;
+            paint.max = std::max(paint.max, ms);
+        }
+        line("  and its repaint (max)", paint.max, QStringLiteral("mean %1 ms over 20").arg(paint.mean, 0, 'f', 1));
+        settle();
 
         for (int slot = 1; slot < form.documents().DocCount(); ++slot)
             form.documents().record(slot)->Modified = false;

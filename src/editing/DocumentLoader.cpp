@@ -3,6 +3,7 @@
 #include "editing/DocumentBuffer.h"
 #include "platform/TextFileReader.h"
 
+#include <algorithm>
 #include <cerrno>
 
 namespace tw {
@@ -25,8 +26,11 @@ public:
         view_.SendScintilla(Sci::SCI_ALLOCATE, roomForText(size));
     }
     void append(const char* data, qsizetype length) override {
+        noteLineLength(data, length);
         view_.SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(length), data);
     }
+    // Whether a line reached kLongestLine bytes.
+    bool lineTooLong() const { return longest_ >= kLongestLine; }
     void prepend(const char* data, qsizetype length) override {
         // SCI_INSERTTEXT stops at a NUL byte; a targeted replace does not.
         view_.SendScintilla(Sci::SCI_SETTARGETRANGE, 0ul, 0l);
@@ -34,8 +38,33 @@ public:
     }
 
 private:
+    // This Scintilla lays out a line in 32-bit offsets to show any of it: a
+    // line of 2 GB or more would stop the program the first time it is drawn.
+    static constexpr qsizetype kLongestLine = 0x7fffffff;
+
+    static bool isBreak(char c) { return c == '\n' || c == '\r'; }
+
+    void noteLineLength(const char* data, qsizetype length) {
+        const char* end = data + length;
+        const char* first = data;
+        while (first < end && !isBreak(*first))
+            ++first;
+        longest_ = std::max(longest_, run_ + (first - data));
+        if (first == end) {
+            run_ += length;
+            return;
+        }
+        // The lines between the first break and the last are shorter than a chunk.
+        const char* last = end;
+        while (!isBreak(last[-1]))
+            --last;
+        run_ = end - last;
+    }
+
     Sci& view_;
     DocHandle doc_ = 0;
+    qsizetype run_ = 0;       // bytes since the last line break
+    qsizetype longest_ = 0;   // the longest run of bytes without a break met so far
 };
 
 } // namespace
@@ -62,6 +91,8 @@ DocumentLoad loadDocument(const QString& path) {
     // Scintilla reports a failed allocation only through its status.
     if (load.ok() && view.SendScintilla(Sci::SCI_GETSTATUS) != Sci::SC_STATUS_OK)
         load.error = qt_error_string(ENOMEM);
+    if (load.ok() && sink.lineTooLong())
+        load.error = QStringLiteral("A line of this file is 2 GB or longer, more than the editor can show");
     const bool utf8 = load.format.encoding == TextFormat::Encoding::Utf8;
     view.SendScintilla(Sci::SCI_SETCODEPAGE, utf8 ? static_cast<unsigned long>(Sci::SC_CP_UTF8) : 0ul);
     view.SendScintilla(Sci::SCI_SETEOLMODE, eolModeOf(load.format.lineBreak));

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "app/DocumentTable.h"
+#include "app/FileCommands.h"
 #include "app/SearchCommands.h"
 #include "editing/EditControl.h"
 #include "editing/SearchEngine.h"
@@ -45,14 +46,22 @@ QByteArray bytesAt(const QString& path, qint64 offset, qint64 length) {
     return f.read(length);
 }
 
-// The head, a hole, and the tail at the very end.
-bool writeSparse(const QString& path) {
+// A line break every kLine bytes: a line must be drawn whole, and this
+// Scintilla draws no line of 2 GB (such a file is refused, see below).
+constexpr qint64 kLine = 65536;
+// The last break before the tail.
+constexpr qint64 kLastBreak = (kTailAt / kLine) * kLine - 1;
+
+// The head, a hole with a break every kLine bytes, and the tail at the very end.
+bool writeSparse(const QString& path, bool withBreaks) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0)
         return false;
-    const bool ok = ::ftruncate(fd, kSize) == 0 &&
-                    ::pwrite(fd, kHead.constData(), size_t(kHead.size()), 0) == kHead.size() &&
-                    ::pwrite(fd, kTail.constData(), size_t(kTail.size()), kTailAt) == kTail.size();
+    bool ok = ::ftruncate(fd, kSize) == 0 &&
+              ::pwrite(fd, kHead.constData(), size_t(kHead.size()), 0) == kHead.size() &&
+              ::pwrite(fd, kTail.constData(), size_t(kTail.size()), kTailAt) == kTail.size();
+    for (qint64 at = kLine - 1; withBreaks && ok && at < kTailAt; at += kLine)
+        ok = ::pwrite(fd, "\n", 1, at) == 1;
     return ::close(fd) == 0 && ok;
 }
 
@@ -72,9 +81,17 @@ private slots:
         const QString path = fx.path(QStringLiteral("huge.txt"));
         if (QStorageInfo(QFileInfo(path).absolutePath()).bytesAvailable() < 5 * kGiB)
             QSKIP("less than 5 GB free beside the test's files: the save writes 2.2 GB twice over");
-        QVERIFY(writeSparse(path));
+        // A line of 2 GB or more is refused with a message, and no document is left.
+        QVERIFY(writeSparse(path, false));
+        TMainForm& form = fx.start();
+        QVERIFY(form.files().OpenAsCurrent(path, true) != OpenOk);
+        QVERIFY(fx.prompts.texts().join('\n').contains(QStringLiteral("2 GB or longer")));
+        QVERIFY(!fx.tabCaptions().contains(QFileInfo(path).fileName()));
+        fx.prompts.clear();
 
-        TMainForm& form = fx.start({path});
+        QVERIFY(writeSparse(path, true));
+        QCOMPARE(form.files().OpenAsCurrent(path, true), OpenOk);
+
         EditControl& edit = *form.Edit();
         QCOMPARE(fx.currentFileName(), path);
         QVERIFY(fx.prompts.shown().isEmpty());
@@ -84,7 +101,9 @@ private slots:
                 EditControl::SC_DOCUMENTOPTION_TEXT_LARGE);
         QCOMPARE(edit.encoding(), TextEncoding::Utf8);
         QCOMPARE(edit.bytesInRange(0, kHead.size()), kHead);
-        QCOMPARE(edit.bytesInRange((qint64(1) << 31) - 2, (qint64(1) << 31) + 2), QByteArray(4, '\0'));
+        // A break falls on 2^31 - 1 itself: one line ends there, the next starts at 2^31.
+        QCOMPARE(edit.bytesInRange((qint64(1) << 31) - 2, (qint64(1) << 31) + 2), QByteArray("\0\n\0\0", 4));
+        QCOMPARE(edit.bytesInRange(kLastBreak - 1, kLastBreak + 2), QByteArray("\0\n\0", 3));
         QCOMPARE(edit.bytesInRange(kTailAt, kSize - 1), kTail.chopped(1));
 
         // Find selects the needle past 2^31, and the status bar counts to it.
@@ -93,7 +112,8 @@ private slots:
         form.search().engine().Find(find);
         QCOMPARE(edit.selStart(), kTailAt + 4);
         QCOMPARE(edit.selLength(), qsizetype(6));
-        QCOMPARE(form.panelText(0), QStringLiteral("2: %1").arg(kTailAt + 4 - kHead.size() + 1));
+        QCOMPARE(form.panelText(0),
+                 QStringLiteral("%1: %2").arg(kTailAt / kLine + 2).arg(kTailAt + 4 - kLastBreak));
 
         // Typed over past 2^31, saved, and every byte where it belongs.
         edit.replaceSelection("thread");
@@ -104,8 +124,9 @@ private slots:
         QCOMPARE(QFileInfo(path).size(), kSize);
         QCOMPARE(bytesAt(path, 0, kHead.size()), kHead);
         QCOMPARE(bytesAt(path, kTailAt, kTail.size()), QByteArray("the thread past two gigabytes\n"));
-        for (const qint64 at : {qint64(kHead.size()), kGiB, (qint64(1) << 31) - 8, kTailAt - 8})
+        for (const qint64 at : {qint64(kHead.size()), kGiB, qint64(1) << 31, kTailAt - 8})
             QCOMPARE(bytesAt(path, at, 8), QByteArray(8, '\0'));
+        QCOMPARE(bytesAt(path, kLastBreak - 1, 3), QByteArray("\0\n\0", 3));
 
         // Replace All reaches past 2^31 too, and one Undo takes it back.
         ReplaceRequest replace;
