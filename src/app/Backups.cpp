@@ -87,7 +87,7 @@ BackupCommands::Outcome BackupCommands::backupShown() {
         return Outcome::Skipped;
     }
     return reportWrite(backup,
-        writeTextFile(backup, edit_.characterPointer(), edit_.length(), table_.shownFormat()));
+        writeTextFile(backup, edit_.textPieces(edit_.shownDocument()), table_.shownFormat()));
 }
 
 BackupCommands::Outcome BackupCommands::backupParked(int slot) {
@@ -97,9 +97,7 @@ BackupCommands::Outcome BackupCommands::backupParked(int slot) {
         return Outcome::Skipped;
     // No read-only test here: the writer itself refuses a read-only file, and
     // that failure ends the command like any other.
-    return reportWrite(backup, edit_.withDocumentText(rec->Text, [&](const char* data, qsizetype len) {
-        return writeTextFile(backup, data, len, rec->format);
-    }));
+    return reportWrite(backup, writeTextFile(backup, edit_.textPieces(rec->Text), rec->format));
 }
 
 void BackupCommands::backupCurrentFile() {

@@ -44,7 +44,7 @@ void ChangedFiles::checkShown() {
     // the fresh document takes the old one's place and read-only flag.
     const qsizetype selStart = edit_.selStart();
     const qsizetype selLength = edit_.selLength();
-    const int firstLine = edit_.firstVisibleLine();
+    const qsizetype firstLine = edit_.firstVisibleLine();
     const bool readOnly = edit_.wantedReadOnly();
     edit_.attachDocument(loaded.doc);
     host_.SetReadOnly(readOnly);

@@ -14,7 +14,7 @@ struct DocRecord {
     bool Modified = false;
     qsizetype SelStart = 0;
     qsizetype SelLength = 0;
-    int firstVisibleLine = 0;
+    qsizetype firstVisibleLine = 0;
     TextFormat format;         // how the text goes back to its file
 };
 

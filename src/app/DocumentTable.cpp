@@ -114,7 +114,7 @@ void DocumentTable::SwapWithSlot(int slot) {
     const qsizetype keptSelLength = edit_.selLength();
     const qsizetype keptSelStart = edit_.selStart();
     const bool keptModified = edit_.isModified();
-    const int keptFirstLine = edit_.firstVisibleLine();
+    const qsizetype keptFirstLine = edit_.firstVisibleLine();
     rec->Text = edit_.exchangeDocument(rec->Text);
     std::swap(rec->format, shownFormat_);
 

@@ -100,8 +100,8 @@ private:
     // Writes a document's text, held in `held`, to its file in the file's
     // format; asks before a Latin-1 file becomes UTF-8. False when nothing
     // was written (told to the user, or refused by the user).
-    bool writeDocument(const QString& name, const char* data, qsizetype length,
-                       TextFormat::Encoding held, TextFormat& format);
+    bool writeDocument(const QString& name, TextPieces text, TextFormat::Encoding held,
+                       TextFormat& format);
     bool askOverwrite(const QString& name);
     // Before a save replaces a file another program changed.
     bool askOverwriteChanged(const QString& name);

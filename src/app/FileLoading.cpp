@@ -127,6 +127,16 @@ void FileCommands::FileInsertMnuClick() {
     if (!loaded)
         return;
     keptCopies_.tellAtOpen(chosen->fileName);
+    const qsizetype incoming =
+        edit_.withDocumentText(loaded->doc, [](const char*, qsizetype len) { return len; });
+    if (!edit_.canGrowBy(incoming)) {
+        edit_.releaseDocument(loaded->doc);
+        prompts_.message(QStringLiteral("%1 is not inserted: this document cannot grow past 2 GB. "
+                                        "Open the file as a document of its own.")
+                             .arg(chosen->fileName),
+                         MessageType::Error);
+        return;
+    }
     // The file's text goes from its own document into the shown one: one copy.
     const TextEncoding from = loaded->format.encoding;
     if (from == TextEncoding::Utf8 && edit_.encoding() != from)

@@ -30,15 +30,16 @@ bool FileCommands::FileSaveMnuClick() {
     return SaveCurrentDocument();
 }
 
-bool FileCommands::writeDocument(const QString& name, const char* data, qsizetype length,
-                                 TextEncoding held, TextFormat& format) {
+bool FileCommands::writeDocument(const QString& name, TextPieces text, TextEncoding held,
+                                 TextFormat& format) {
     // The text is written in the file's own encoding. A single-byte file whose
     // document took characters beyond Latin-1 is held as UTF-8: it goes back
     // as Latin-1 when it fits, and becomes UTF-8 only with the user's word.
     QByteArray converted;
     TextFormat written = format;
     if (held != format.encoding) {
-        converted = QByteArray(data, length);
+        converted.reserve(text.length());
+        converted.append(text.first.data, text.first.length).append(text.second.data, text.second.length);
         if (held == TextEncoding::Latin1 || canConvertLosslessly(converted, held, format.encoding)) {
             converted = convertText(converted, held, format.encoding);
         } else {
@@ -50,15 +51,14 @@ bool FileCommands::writeDocument(const QString& name, const char* data, qsizetyp
                 return false;
             written.encoding = TextEncoding::Utf8;
         }
-        data = converted.constData();
-        length = converted.size();
+        text = TextPieces{ByteRange{converted.constData(), converted.size()}};
     }
     // Another program's change is never overwritten unasked; a file deleted
     // meanwhile is simply made again.
     if (compareWithDisk(name, format.stamp) == DiskState::Changed && !askOverwriteChanged(name))
         return false;
     keptCopies_.tellAtSave(name);
-    const QString error = writeTextFile(name, data, length, written, &written.stamp);
+    const QString error = writeTextFile(name, text, written, &written.stamp);
     if (!error.isEmpty()) {
         prompts_.message(fileErrorText(name, error), MessageType::Error);
         return false;
@@ -92,7 +92,7 @@ bool FileCommands::writeShownDocument(const QString& name, bool newName) {
     // Save As has had its own question.
     if (newName)
         format.stamp = FileStamp{};
-    if (!writeDocument(name, edit_.characterPointer(), edit_.length(), edit_.encoding(), format))
+    if (!writeDocument(name, edit_.textPieces(edit_.shownDocument()), edit_.encoding(), format))
         return false;
     table_.setShownFormat(format);
     table_.SetModified(false);
@@ -139,10 +139,7 @@ bool FileCommands::saveParked(int slot) {
         return false;
     }
     const TextEncoding held = edit_.documentEncoding(rec->Text);
-    const bool written = edit_.withDocumentText(rec->Text, [&](const char* data, qsizetype len) {
-        return writeDocument(rec->FileName, data, len, held, rec->format);
-    });
-    if (!written)
+    if (!writeDocument(rec->FileName, edit_.textPieces(rec->Text), held, rec->format))
         return false;
     edit_.markDocumentSaved(rec->Text);
     rec->Modified = false;

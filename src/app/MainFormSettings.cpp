@@ -295,10 +295,9 @@ void TMainForm::collectStartupDocuments() {
         StoredDocument doc;
         if (slot == 0) {
             doc = {bytes(table_->CurrentFileName()), flagValue(edit_->wantedReadOnly()),
-                   static_cast<int>(edit_->selStart()), static_cast<int>(edit_->selLength())};
+                   edit_->selStart(), edit_->selLength()};
         } else if (const DocRecord* rec = table_->record(slot)) {
-            doc = {bytes(rec->FileName), flagValue(rec->ReadOnly), static_cast<int>(rec->SelStart),
-                   static_cast<int>(rec->SelLength)};
+            doc = {bytes(rec->FileName), flagValue(rec->ReadOnly), rec->SelStart, rec->SelLength};
         }
         if (slot == 0 && table_->DocCount() > 1)
             s.shownTab = int(s.documents.size());

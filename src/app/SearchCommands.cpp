@@ -80,8 +80,8 @@ QPoint SearchCommands::promptPosition() {
     // in lines on screen as the first visible line is.
     const long line = edit_.SendScintilla(EditControl::SCI_LINEFROMPOSITION,
                                           static_cast<unsigned long>(edit_.selStart()));
-    g.caretLine = static_cast<int>(
-        edit_.SendScintilla(EditControl::SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(line)));
+    g.caretLine =
+        edit_.SendScintilla(EditControl::SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(line));
     g.firstVisibleLine = edit_.firstVisibleLine();
     g.fontHeight = static_cast<int>(edit_.SendScintilla(EditControl::SCI_TEXTHEIGHT, 0ul));
     g.editTop = edit_.mapTo(&window_, QPoint(0, 0)).y();

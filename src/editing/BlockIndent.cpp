@@ -13,8 +13,8 @@ namespace {
 // The lines from the one that holds the selection start to the one that
 // holds the selection's last character; with nothing selected, the caret's.
 struct Block {
-    int first = 0;
-    int last = 0;
+    qsizetype first = 0;
+    qsizetype last = 0;
     qsizetype from = 0;   // start of the first line
     qsizetype to = 0;     // after the last line's own break (the text's end for the last line)
 };

@@ -2,6 +2,8 @@
 
 #include "editing/DocumentBuffer.h"
 
+#include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <utility>
 
@@ -22,9 +24,12 @@ public:
     void append(const char* data, qsizetype length) override {
         if (expected_ > 0)
             view_.SendScintilla(Sci::SCI_ALLOCATE, roomForText(std::exchange(expected_, 0)));
+        noteLineLength(data, length);
         const Unlocked unlocked(view_);
         view_.SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(length), data);
     }
+    // Whether a line reached kLongestLine bytes.
+    bool lineTooLong() const { return longest_ >= kLongestLine; }
     void prepend(const char* data, qsizetype length) override {
         const Unlocked unlocked(view_);
         // SCI_INSERTTEXT stops at a NUL byte; a targeted replace does not.
@@ -33,6 +38,29 @@ public:
     }
 
 private:
+    // This Scintilla lays out a line in 32-bit offsets to show any of it: a
+    // line of 2 GB or more would stop the program the first time it is drawn.
+    static constexpr qsizetype kLongestLine = 0x7fffffff;
+
+    static bool isBreak(char c) { return c == '\n' || c == '\r'; }
+
+    void noteLineLength(const char* data, qsizetype length) {
+        const char* end = data + length;
+        const char* first = data;
+        while (first < end && !isBreak(*first))
+            ++first;
+        longest_ = std::max(longest_, run_ + (first - data));
+        if (first == end) {
+            run_ += length;
+            return;
+        }
+        // The lines between the first break and the last are shorter than a chunk.
+        const char* last = end;
+        while (!isBreak(last[-1]))
+            --last;
+        run_ = end - last;
+    }
+
     struct Unlocked {
         explicit Unlocked(Sci& view) : view(view), readOnly(view.SendScintilla(Sci::SCI_GETREADONLY)) {
             if (readOnly)
@@ -47,6 +75,8 @@ private:
     };
     Sci& view_;
     qsizetype expected_ = 0;
+    qsizetype run_ = 0;       // bytes since the last line break
+    qsizetype longest_ = 0;   // the longest run of bytes without a break met so far
 };
 
 DocumentLoadJob::DocumentLoadJob(const QString& path, qsizetype chunkSize)
@@ -57,8 +87,9 @@ DocumentLoadJob::DocumentLoadJob(const QString& path, qsizetype chunkSize)
     // Each insert notification costs time in proportion to its position in
     // the document: appending chunk by chunk would grow quadratically.
     view_->SendScintilla(Sci::SCI_SETMODEVENTMASK, 0ul);
+    // A big file's document is made for large text (64-bit line table).
     doc_ = static_cast<DocHandle>(view_->SendScintilla(
-        Sci::SCI_CREATEDOCUMENT, 0ul, static_cast<long>(Sci::SC_DOCUMENTOPTION_STYLES_NONE)));
+        Sci::SCI_CREATEDOCUMENT, 0ul, documentOptionsFor(QFileInfo(path).size())));
     view_->SendScintilla(Sci::SCI_SETDOCPOINTER, 0ul, doc_);
     view_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0ul);
     // Most files are UTF-8; the last slice sets what the file turned out to be.
@@ -134,6 +165,8 @@ void DocumentLoadJob::finish() {
     result_.error = reading_->result().error;
     if (result_.ok() && view_->SendScintilla(Sci::SCI_GETSTATUS) != Sci::SC_STATUS_OK)
         result_.error = qt_error_string(ENOMEM);
+    if (result_.ok() && sink_->lineTooLong())
+        result_.error = QStringLiteral("A line of this file is 2 GB or longer, more than the editor can show");
     if (result_.ok()) {
         const bool utf8 = result_.format.encoding == TextFormat::Encoding::Utf8;
         view_->SendScintilla(Sci::SCI_SETCODEPAGE,

@@ -169,6 +169,28 @@ void EditControl::copyDocumentRange(DocHandle doc, qsizetype start, qsizetype en
         detachFromCompanion();
 }
 
+TextPieces EditControl::textPieces(DocHandle doc) const {
+    const bool shown = doc == shownDocument();
+    const QsciScintillaBase* view = shown ? static_cast<const QsciScintillaBase*>(this) : companion_;
+    if (!shown)
+        attachToCompanion(doc);
+    const qsizetype len = view->SendScintilla(SCI_GETLENGTH);
+    const qsizetype gap = std::clamp<qsizetype>(view->SendScintilla(SCI_GETGAPPOSITION), 0, len);
+    // A range that ends at the gap or starts there does not move it.
+    const auto pointer = [view](qsizetype start, qsizetype length) {
+        return static_cast<const char*>(reinterpret_cast<const void*>(view->SendScintilla(
+            SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), static_cast<long>(length))));
+    };
+    TextPieces pieces;
+    if (gap > 0)
+        pieces.first = ByteRange{pointer(0, gap), gap};
+    if (len > gap)
+        pieces.second = ByteRange{pointer(gap, len - gap), len - gap};
+    if (!shown)
+        detachFromCompanion();
+    return pieces;
+}
+
 void EditControl::keepUnsaved(DocHandle doc) {
     // One change, a save point after it, and the change undone: the document
     // is modified and the save point lies in the redo history, which the next
@@ -216,6 +238,8 @@ QByteArray EditControl::bytesInRange(qsizetype start, qsizetype end) const {
 }
 
 void EditControl::setTextBytes(const QByteArray& bytes) {
+    if (!canGrowBy(bytes.size() - length()))
+        return;
     SendScintilla(SCI_BEGINUNDOACTION);
     SendScintilla(SCI_CLEARALL);
     SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
@@ -227,6 +251,8 @@ void EditControl::insertBytes(qsizetype position, const QByteArray& bytes) {
 }
 
 void EditControl::insertBytes(qsizetype position, const char* data, qsizetype length) {
+    if (!canGrowBy(length))
+        return;
     // SCI_INSERTTEXT stops at a NUL byte; a targeted replace does not.
     SendScintilla(SCI_SETTARGETSTART, static_cast<unsigned long>(position));
     SendScintilla(SCI_SETTARGETEND, static_cast<unsigned long>(position));
@@ -250,6 +276,11 @@ void EditControl::loadBytes(const QByteArray& bytes, TextEncoding encoding,
     SendScintilla(SCI_SETREADONLY, wasReadOnly ? 1ul : 0ul);
     modified_ = false;
     emit stateChanged();
+}
+
+bool EditControl::canGrowBy(qsizetype bytes) const {
+    return (SendScintilla(SCI_GETDOCUMENTOPTIONS) & SC_DOCUMENTOPTION_TEXT_LARGE) != 0 ||
+           length() + bytes <= kSmallTextLimit;
 }
 
 bool EditControl::canHold(const QString& text) const {
@@ -337,6 +368,8 @@ void EditControl::selectAll() {
 }
 
 void EditControl::replaceSelection(const QByteArray& bytes) {
+    if (!canGrowBy(bytes.size() - selLength()))
+        return;
     SendScintilla(SCI_SETTARGETSTART, static_cast<unsigned long>(selStart()));
     SendScintilla(SCI_SETTARGETEND, static_cast<unsigned long>(selStart() + selLength()));
     SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.constData());
@@ -400,10 +433,10 @@ void EditControl::undo() {
     emit stateChanged();
 }
 
-int EditControl::firstVisibleLine() const { return SendScintilla(SCI_GETFIRSTVISIBLELINE); }
+qsizetype EditControl::firstVisibleLine() const { return SendScintilla(SCI_GETFIRSTVISIBLELINE); }
 
-void EditControl::setFirstVisibleLine(int line) {
-    SendScintilla(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(std::max(line, 0)));
+void EditControl::setFirstVisibleLine(qsizetype line) {
+    SendScintilla(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(std::max<qsizetype>(line, 0)));
 }
 
 void EditControl::scrollCaretIntoView() { SendScintilla(SCI_SCROLLCARET); }
@@ -416,13 +449,12 @@ void EditControl::showScrollBars(bool vertical, bool horizontal) {
     setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 
-DocHandle EditControl::newEmptyDocument(TextEncoding encoding,
-                                        const QByteArray& lineBreak) const {
-    // Plain text needs no style bytes: a document then costs one byte per byte.
+DocHandle EditControl::newEmptyDocument(TextEncoding encoding, const QByteArray& lineBreak,
+                                        qsizetype expected) const {
     // Created through the companion: this Scintilla resets the line table of
     // the view that creates a document, which would hide the shown text.
-    const auto doc = static_cast<DocHandle>(companion_->SendScintilla(
-        SCI_CREATEDOCUMENT, 0ul, static_cast<long>(SC_DOCUMENTOPTION_STYLES_NONE)));
+    const auto doc = static_cast<DocHandle>(
+        companion_->SendScintilla(SCI_CREATEDOCUMENT, 0ul, documentOptionsFor(expected)));
     attachToCompanion(doc);
     companion_->SendScintilla(SCI_SETCODEPAGE, encoding == TextEncoding::Utf8 ? static_cast<unsigned long>(SC_CP_UTF8) : 0ul);
     companion_->SendScintilla(SCI_SETEOLMODE, eolModeOf(lineBreak));
@@ -451,7 +483,7 @@ DocHandle EditControl::exchangeDocument(DocHandle doc) {
 
 DocHandle EditControl::createDocument(const QByteArray& bytes, TextEncoding encoding,
                                       const QByteArray& lineBreak) {
-    const DocHandle doc = newEmptyDocument(encoding, lineBreak);
+    const DocHandle doc = newEmptyDocument(encoding, lineBreak, bytes.size());
     attachToCompanion(doc);
     companion_->SendScintilla(SCI_SETUNDOCOLLECTION, 0ul);
     companion_->SendScintilla(SCI_ALLOCATE, roomForText(bytes.size()));

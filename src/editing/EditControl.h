@@ -34,6 +34,8 @@ public:
     QByteArray textBytes() const;
     QByteArray bytesInRange(qsizetype start, qsizetype end) const;
     // Replaces the whole text as one undoable step (Insert, Selection > Open).
+    // These three change nothing when the text would grow past what the
+    // document can hold (canGrowBy).
     void setTextBytes(const QByteArray& bytes);
     void insertBytes(qsizetype position, const QByteArray& bytes);
     void insertBytes(qsizetype position, const char* data, qsizetype length);
@@ -46,6 +48,10 @@ public:
     // file becomes (its format still says Latin-1).
     TextEncoding encoding() const;
     bool canHold(const QString& text) const;
+    // Whether the shown document can take `bytes` more: a document made for
+    // large text always can, any other only up to 2 GB (kSmallTextLimit),
+    // beyond which Scintilla's 32-bit line table would go wrong.
+    bool canGrowBy(qsizetype bytes) const;
     // Changes a single-byte document to UTF-8 when it cannot hold text.
     void makeRoomFor(const QString& text);
     // The text as bytes of the shown document, after making room for it.
@@ -61,7 +67,7 @@ public:
     void setSelection(qsizetype start, qsizetype length);
     QByteArray selectedBytes() const;
     void selectAll();
-    void replaceSelection(const QByteArray& bytes);
+    void replaceSelection(const QByteArray& bytes);   // see setTextBytes
     qsizetype caretPosition() const;
 
     // The modified flag: set by any change, cleared by a save point, and set
@@ -78,8 +84,8 @@ public:
     bool canUndo() const;
     void undo();
 
-    int firstVisibleLine() const;
-    void setFirstVisibleLine(int line);
+    qsizetype firstVisibleLine() const;
+    void setFirstVisibleLine(qsizetype line);
     void scrollCaretIntoView();
     // Each scroll bar is shown always or never, not only when the text is
     // longer or wider than the window.
@@ -125,6 +131,11 @@ public:
     bool isDocumentLoading(DocHandle doc) const { return loadingWish_.contains(doc); }
     bool isShownLoading() const { return isDocumentLoading(shownDocument()); }
 
+    // The text of a document, shown or not, as the bytes on each side of
+    // Scintilla's gap: nothing is moved or copied, so a writer gets a
+    // gigabyte as fast as one that was just edited at its end. Valid until
+    // the document next changes or is released.
+    TextPieces textPieces(DocHandle doc) const;
     // Leaves a document modified until it is saved, whatever is undone later:
     // for text that was never in its file (a recovered document).
     void keepUnsaved(DocHandle doc);
@@ -169,7 +180,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    DocHandle newEmptyDocument(TextEncoding encoding, const QByteArray& lineBreak) const;
+    // A document made for `expected` bytes of text (documentOptionsFor).
+    DocHandle newEmptyDocument(TextEncoding encoding, const QByteArray& lineBreak,
+                               qsizetype expected = 0) const;
     void attachToCompanion(DocHandle doc) const;
     void detachFromCompanion() const;
     void onSavePoint(bool reached);

@@ -99,7 +99,7 @@ bool EditKeyHandler::editKeyPressed(const QKeyEvent& event) {
 void EditKeyHandler::noteIndentOfCaretLine() {
     const EditLines lines(edit_);
     const qsizetype start = edit_.selStart();
-    const int line = lines.lineOf(start);
+    const qsizetype line = lines.lineOf(start);
     const QByteArray text = lines.text(line);
     IndentText = text.left(text.size() - trimLeadingBlanks(text).size());
     IndentColumn = std::min<qsizetype>(start - lines.start(line), IndentText.size());
@@ -146,7 +146,7 @@ void EditKeyHandler::editKeyReleased(const QKeyEvent& event) {
 
 void EditKeyHandler::applyIndent() {
     const EditLines lines(edit_);
-    const int line = lines.lineOf(edit_.selStart());
+    const qsizetype line = lines.lineOf(edit_.selStart());
     const qsizetype start = lines.start(line);
     const QByteArray text = lines.text(line);
     const QByteArray indented = IndentText + trimLeadingBlanks(text);

@@ -10,28 +10,28 @@ using Sci = QsciScintillaBase;
 unsigned long at(qsizetype value) { return static_cast<unsigned long>(value); }
 } // namespace
 
-int EditLines::count() const { return static_cast<int>(edit_.SendScintilla(Sci::SCI_GETLINECOUNT)); }
+qsizetype EditLines::count() const { return edit_.SendScintilla(Sci::SCI_GETLINECOUNT); }
 
-int EditLines::lineOf(qsizetype position) const {
+qsizetype EditLines::lineOf(qsizetype position) const {
     position = std::clamp<qsizetype>(position, 0, edit_.length());
-    return static_cast<int>(edit_.SendScintilla(Sci::SCI_LINEFROMPOSITION, at(position)));
+    return edit_.SendScintilla(Sci::SCI_LINEFROMPOSITION, at(position));
 }
 
-qsizetype EditLines::start(int line) const {
+qsizetype EditLines::start(qsizetype line) const {
     if (line >= count())
         return edit_.length();
-    return edit_.SendScintilla(Sci::SCI_POSITIONFROMLINE, at(std::max(line, 0)));
+    return edit_.SendScintilla(Sci::SCI_POSITIONFROMLINE, at(std::max<qsizetype>(line, 0)));
 }
 
-qsizetype EditLines::textEnd(int line) const {
+qsizetype EditLines::textEnd(qsizetype line) const {
     if (line >= count())
         return edit_.length();
-    return edit_.SendScintilla(Sci::SCI_GETLINEENDPOSITION, at(std::max(line, 0)));
+    return edit_.SendScintilla(Sci::SCI_GETLINEENDPOSITION, at(std::max<qsizetype>(line, 0)));
 }
 
-qsizetype EditLines::nextStart(int line) const { return start(line + 1); }
+qsizetype EditLines::nextStart(qsizetype line) const { return start(line + 1); }
 
-QByteArray EditLines::text(int line) const { return bytes(start(line), textEnd(line)); }
+QByteArray EditLines::text(qsizetype line) const { return bytes(start(line), textEnd(line)); }
 
 const char* EditLines::rangePointer(qsizetype start, qsizetype length) const {
     // Moves Scintilla's gap only when it lies inside the range, where

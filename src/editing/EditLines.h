@@ -12,16 +12,18 @@ class EditLines {
 public:
     explicit EditLines(const EditControl& edit) : edit_(edit) {}
 
-    int count() const;
+    // Line numbers are 64-bit like positions: a text past 2 GB may hold
+    // more than 2^31 lines.
+    qsizetype count() const;
     // The line that holds a position (the last line for the end of the text).
-    int lineOf(qsizetype position) const;
-    qsizetype start(int line) const;
+    qsizetype lineOf(qsizetype position) const;
+    qsizetype start(qsizetype line) const;
     // Where the line's text ends, before its break.
-    qsizetype textEnd(int line) const;
+    qsizetype textEnd(qsizetype line) const;
     // Where the next line starts: after this line's break, or the end of the
     // text for the last line.
-    qsizetype nextStart(int line) const;
-    QByteArray text(int line) const;
+    qsizetype nextStart(qsizetype line) const;
+    QByteArray text(qsizetype line) const;
     // The bytes of a range, read without rearranging the whole buffer.
     QByteArray bytes(qsizetype start, qsizetype end) const;
     // Characters (not bytes) from start to end: a UTF-8 character of several

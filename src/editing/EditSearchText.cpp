@@ -50,11 +50,9 @@ std::optional<TextMatch> EditSearchText::find(const QByteArray& what, qsizetype 
         const qsizetype to = std::min(end - delta_, edit_.length());
         bool flushed = false;
         while (to - from >= what.size()) {
-            const qsizetype hit = findBytes(rangePointer(edit_, from, to - from), to - from, what,
-                                            options.matchCase);
-            if (hit < 0)
+            const qsizetype at = scan(what, from, to, options.matchCase);
+            if (at < 0)
                 return std::nullopt;
-            const qsizetype at = from + hit;
             if (at == touching) {
                 flush();
                 flushed = true;
@@ -67,6 +65,28 @@ std::optional<TextMatch> EditSearchText::find(const QByteArray& what, qsizetype 
         if (!flushed)
             return std::nullopt;
     }
+}
+
+qsizetype EditSearchText::scan(const QByteArray& what, qsizetype from, qsizetype to,
+                               bool matchCase) const {
+    const qsizetype gap = edit_.SendScintilla(Sci::SCI_GETGAPPOSITION);
+    const auto scanRange = [&](qsizetype start, qsizetype end) -> qsizetype {
+        const qsizetype hit = findBytes(rangePointer(edit_, start, end - start), end - start, what, matchCase);
+        return hit < 0 ? -1 : start + hit;
+    };
+    // A range that ends at the gap or starts there does not move it.
+    if (gap <= from || gap >= to)
+        return scanRange(from, to);
+    if (const qsizetype hit = scanRange(from, gap); hit >= 0)
+        return hit;
+    // A match that straddles the gap: the few bytes on each side of it.
+    const qsizetype seamStart = std::max(from, gap - what.size() + 1);
+    const qsizetype seamEnd = std::min(to, gap + what.size() - 1);
+    QByteArray seam(rangePointer(edit_, seamStart, gap - seamStart), gap - seamStart);
+    seam.append(rangePointer(edit_, gap, seamEnd - gap), seamEnd - gap);
+    if (const qsizetype hit = findBytes(seam.constData(), seam.size(), what, matchCase); hit >= 0)
+        return seamStart + hit;
+    return scanRange(gap, to);
 }
 
 bool EditSearchText::confirm(const QByteArray& what, qsizetype at, FindOptions options) const {
@@ -136,24 +156,46 @@ qsizetype EditSearchText::pendingEnd() const {
 void EditSearchText::flush() const {
     if (pending_.empty())
         return;
-    if (pending_.size() == 1) {
-        replaceInDocument(pending_[0].start, pending_[0].length, pending_[0].bytes);
-    } else {
-        const qsizetype first = pending_.front().start;
-        const qsizetype last = pending_.back().start + pending_.back().length;
-        const char* old = rangePointer(edit_, first, last - first);
-        QByteArray result;
-        result.reserve(last - first + delta_);
-        qsizetype at = first;
-        for (const Pending& p : pending_) {
-            result.append(old + (at - first), p.start - at);
-            result.append(p.bytes);
-            at = p.start + p.length;
+    // Replacements close together become one change, built from the text
+    // between them; those further apart are made one by one. So no change
+    // copies more than a little text that stays as it was (undo keeps a copy
+    // of every replaced range), and a Replace All over a gigabyte never holds
+    // the text twice. Groups are made from the last to the first, so the
+    // positions of those still to come stay as they are.
+    auto groupEnd = pending_.end();
+    while (groupEnd != pending_.begin()) {
+        auto groupStart = groupEnd - 1;
+        while (groupStart != pending_.begin()) {
+            const Pending& before = *(groupStart - 1);
+            const qsizetype between = groupStart->start - (before.start + before.length);
+            const qsizetype span = (groupEnd - 1)->start + (groupEnd - 1)->length - before.start;
+            if (between > kJoinDistance || span > kMaxGroupSpan)
+                break;
+            --groupStart;
         }
-        replaceInDocument(first, last - first, result);
+        replaceGroup(&*groupStart, groupEnd - groupStart);
+        groupEnd = groupStart;
     }
     pending_.clear();
     delta_ = 0;
+}
+
+void EditSearchText::replaceGroup(const Pending* group, std::size_t count) const {
+    if (count == 1) {
+        replaceInDocument(group->start, group->length, group->bytes);
+        return;
+    }
+    const qsizetype first = group[0].start;
+    const qsizetype last = group[count - 1].start + group[count - 1].length;
+    const char* old = rangePointer(edit_, first, last - first);
+    QByteArray result;
+    qsizetype at = first;
+    for (std::size_t i = 0; i < count; ++i) {
+        result.append(old + (at - first), group[i].start - at);
+        result.append(group[i].bytes);
+        at = group[i].start + group[i].length;
+    }
+    replaceInDocument(first, last - first, result);
 }
 
 void EditSearchText::replaceInDocument(qsizetype start, qsizetype length,

@@ -15,7 +15,7 @@ EditingCommands::EditingCommands(EditControl& edit, Prompts& prompts, QObject* p
 
 void EditingCommands::SelectLineToCut() {
     const EditLines lines(edit_);
-    const int line = lines.lineOf(edit_.selStart());
+    const qsizetype line = lines.lineOf(edit_.selStart());
     const qsizetype start = lines.start(line);
     edit_.setSelection(start, lines.nextStart(line) - start);
 }
@@ -48,7 +48,7 @@ void EditingCommands::GotoLine() {
         QStringLiteral("Goto"), QStringLiteral("Input line number to goto"), QString());
     if (!answer)
         return;
-    const int number = DigitsToNumber(*answer);
+    const qsizetype number = DigitsToPosition(*answer);
     if (number == 0) {
         prompts_.message(QStringLiteral("Inavlid Line Number"), MessageType::Warning);
         return;

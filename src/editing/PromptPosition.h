@@ -9,8 +9,8 @@ namespace tw {
 
 struct PromptGeometry {
     QRect screen;              // the screen the window is on
-    int caretLine = 0;
-    int firstVisibleLine = 0;
+    qint64 caretLine = 0;         // lines on screen; 64-bit like every line number
+    qint64 firstVisibleLine = 0;
     int fontHeight = 0;        // pixels; the sign is ignored
     int editTop = 0;           // the edit control's top inside the window
     int windowTop = 0;         // the window's top on the screen

@@ -27,7 +27,7 @@ qsizetype SelectionAnchor::caretIndex(const EditControl& edit) const {
 CaretPlace SelectionAnchor::CaretPosition(const EditControl& edit) const {
     const EditLines lines(edit);
     const qsizetype index = caretIndex(edit);
-    const int line = lines.lineOf(index);
+    const qsizetype line = lines.lineOf(index);
     return CaretPlace{lines.charactersBetween(lines.start(line), index), line};
 }
 

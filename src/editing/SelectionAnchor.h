@@ -11,7 +11,7 @@ class EditControl;
 // 0-based; the column counts characters from the start of the line.
 struct CaretPlace {
     qsizetype column = 0;
-    int line = 0;
+    qsizetype line = 0;
 };
 
 class SelectionAnchor {

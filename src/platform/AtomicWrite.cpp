@@ -13,6 +13,8 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <system_error>
+#include <thread>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -55,6 +57,36 @@ bool folderRefuses(int error) { return error == EACCES || error == EPERM; }
 
 QByteArray copyFolder() { return QFile::encodeName(programDirectory() + QStringLiteral("recovery")); }
 
+// The replaced file's blocks are freed when its last name and descriptor go:
+// for a big file that takes a noticeable time (a tenth of a second for each
+// few hundred megabytes), which the save need not wait for. A descriptor held
+// across the rename moves that work to a thread that only closes it.
+constexpr off_t kReleaseLaterFrom = 16 * 1024 * 1024;
+
+int holdReplacedFile(const QByteArray& target, bool exists, const struct stat& old)
+{
+    if (!exists || old.st_size < kReleaseLaterFrom || old.st_nlink != 1)
+        return -1;
+    const int fd = ::open(target.constData(), O_RDONLY | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    struct stat held;
+    if (fd >= 0 && (::fstat(fd, &held) != 0 || held.st_ino != old.st_ino || held.st_dev != old.st_dev)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+void releaseInBackground(int fd)
+{
+    if (fd < 0)
+        return;
+    try {
+        std::thread([fd] { ::close(fd); }).detach();
+    } catch (const std::system_error&) {
+        ::close(fd);
+    }
+}
+
 enum class Outcome { Done, InPlace };
 
 // The rename route; InPlace when it cannot keep what the file is.
@@ -84,8 +116,13 @@ Outcome replaceByRename(const QByteArray& target, bool exists, const struct stat
         error = writeAll(fd, ranges);
     if (error == 0 && ::fsync(fd) != 0)
         error = errno;
+    const int replaced = error == 0 ? holdReplacedFile(target, exists, old) : -1;
     if (error == 0 && ::rename(temporary.constData(), target.constData()) != 0)
         error = errno;
+    if (error == 0)
+        releaseInBackground(replaced);
+    else if (replaced >= 0)
+        ::close(replaced);
     if (error != 0)
         ::unlink(temporary.constData());
     ::close(fd);   // the lock goes with it, once the name is final

@@ -38,12 +38,19 @@ LoadResult readTextFile(const QString& path)
 QString writeTextFile(const QString& path, const char* data, qsizetype length,
                       const TextFormat& format, FileStamp* written)
 {
+    return writeTextFile(path, TextPieces{ByteRange{data, length}}, format, written);
+}
+
+QString writeTextFile(const QString& path, const TextPieces& text, const TextFormat& format,
+                      FileStamp* written)
+{
     const QByteArray lineBreak = format.lineBreak.isEmpty() ? QByteArrayLiteral("\n")
                                                             : format.lineBreak;
-    const bool withBreak = format.finalBreak && (length > 0 || format.fromFile);
+    const bool withBreak = format.finalBreak && (text.length() > 0 || format.fromFile);
     return writeRangesAtomically(path, {
         ByteRange{kBom, format.bom ? kBomLength : 0},
-        ByteRange{data, length},
+        text.first,
+        text.second,
         ByteRange{lineBreak.constData(), withBreak ? lineBreak.size() : 0},
     }, written);
 }

@@ -25,6 +25,15 @@ struct TextFormat {
     bool changedOnDisk = false;           // another program changed the file since
 };
 
+// A text in at most two pieces, written one after the other: an editor's
+// buffer keeps a gap where it was last changed, and writing the bytes on each
+// side of it saves moving the whole text together first.
+struct TextPieces {
+    ByteRange first{nullptr, 0};
+    ByteRange second{nullptr, 0};
+    qsizetype length() const { return first.length + second.length; }
+};
+
 struct LoadedText {
     QByteArray bytes;
     TextFormat format;
@@ -52,5 +61,8 @@ LoadResult readTextFile(const QString& path);
 // success *written (when given) is the stamp of the file now on disk.
 QString writeTextFile(const QString& path, const char* data, qsizetype length,
                       const TextFormat& format, FileStamp* written = nullptr);
+// The same for a text in two pieces.
+QString writeTextFile(const QString& path, const TextPieces& text, const TextFormat& format,
+                      FileStamp* written = nullptr);
 
 } // namespace tw

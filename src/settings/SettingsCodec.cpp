@@ -48,8 +48,8 @@ StoredDocument readDocument(SettingsCursor& in) {
     StoredDocument document;
     document.fileName = in.readText();
     document.readOnly = in.readNumber();
-    document.selStart = in.readNumber();
-    document.selLength = in.readNumber();
+    document.selStart = in.readPosition();
+    document.selLength = in.readPosition();
     return document;
 }
 
@@ -76,8 +76,8 @@ void readStartupDocuments(SettingsCursor& in, StoredSettings& s) {
 // Appends lines, each ended by CR LF.
 class LineWriter {
 public:
-    void number(int value) {
-        char digits[16];
+    void number(qint64 value) {
+        char digits[24];
         const auto result = std::to_chars(digits, digits + sizeof digits, value);
         out_.append(digits, result.ptr - digits);
         out_.append("\r\n", 2);

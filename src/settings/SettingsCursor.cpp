@@ -23,39 +23,58 @@ SettingsCursor::SettingsCursor(const QByteArray& bytes)
     lineEnd_ = std::memchr(data_, kCr, static_cast<size_t>(end_)) ? kCr : kLf;
 }
 
-int SettingsCursor::parseNumber(const char* run, qsizetype length) {
+namespace {
+
+// The value of an optional sign and decimal digits within [least, most], or 0.
+// Accumulated as an unsigned magnitude; a run that would pass the limit is
+// rejected before the accumulator could overflow.
+std::int64_t parseWithin(const char* run, qsizetype length, std::int64_t least, std::int64_t most) {
     qsizetype i = 0;
     const bool negative = length > 0 && run[0] == '-';
     if (length > 0 && (run[0] == '-' || run[0] == '+'))
         i = 1;
     if (i == length)
         return 0;
-    // Accumulated as a magnitude in 64 bits; a run too long for an int is
-    // rejected before the accumulator could overflow.
-    const std::int64_t limit = negative ? -static_cast<std::int64_t>(std::numeric_limits<int>::min())
-                                        : std::numeric_limits<int>::max();
-    std::int64_t magnitude = 0;
+    const std::uint64_t limit = negative ? std::uint64_t(-(least + 1)) + 1 : std::uint64_t(most);
+    std::uint64_t magnitude = 0;
     for (; i < length; ++i) {
         const char c = run[i];
         if (c < '0' || c > '9')
             return 0;
-        magnitude = magnitude * 10 + (c - '0');
-        if (magnitude > limit)
+        const unsigned digit = unsigned(c - '0');
+        if (magnitude > (limit - digit) / 10)
             return 0;
+        magnitude = magnitude * 10 + digit;
     }
-    return static_cast<int>(negative ? -magnitude : magnitude);
+    return negative ? std::int64_t(0 - magnitude) : std::int64_t(magnitude);
 }
 
-int SettingsCursor::readNumber() {
+} // namespace
+
+int SettingsCursor::parseNumber(const char* run, qsizetype length) {
+    return static_cast<int>(parseWithin(run, length, std::numeric_limits<int>::min(),
+                                        std::numeric_limits<int>::max()));
+}
+
+qint64 SettingsCursor::parsePosition(const char* run, qsizetype length) {
+    return parseWithin(run, length, std::numeric_limits<qint64>::min(),
+                       std::numeric_limits<qint64>::max());
+}
+
+template <typename Parse> auto SettingsCursor::readRun(Parse parse) {
     while (pos_ < end_ && isBlank(data_[pos_]))
         ++pos_;
     const qsizetype start = pos_;
     while (pos_ < end_ && !isBlank(data_[pos_]))
         ++pos_;
-    const int value = parseNumber(data_ + start, pos_ - start);
+    const auto value = parse(data_ + start, pos_ - start);
     skipRestOfLine();
     return value;
 }
+
+int SettingsCursor::readNumber() { return readRun(parseNumber); }
+
+qint64 SettingsCursor::readPosition() { return readRun(parsePosition); }
 
 int SettingsCursor::readCount() {
     const int count = readNumber();

@@ -22,6 +22,9 @@ public:
     // skips the rest of that line. A run that is not an optional sign and
     // digits, or whose value does not fit an int, reads as 0.
     int readNumber();
+    // A place in a document (a selection's start or length), read as
+    // readNumber reads but in 64 bits: a text may be longer than 2 GB.
+    qint64 readPosition();
     // A number used as a list count: a negative count is an empty list.
     int readCount();
     // Everything up to the next line end, then the line end.
@@ -29,8 +32,11 @@ public:
 
     // The number a run of bytes above code 32 stands for, 0 when malformed.
     static int parseNumber(const char* run, qsizetype length);
+    // The same within the limits of 64 bits.
+    static qint64 parsePosition(const char* run, qsizetype length);
 
 private:
+    template <typename Parse> auto readRun(Parse parse);
     void skipLineEnd();
     void skipRestOfLine();
 

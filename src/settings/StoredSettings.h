@@ -66,8 +66,8 @@ struct StoredGroup {
 struct StoredDocument {
     QByteArray fileName;
     int readOnly = 0; // flag
-    int selStart = 0;
-    int selLength = 0;
+    qint64 selStart = 0;    // 64 bits: a document may pass 2 GB
+    qint64 selLength = 0;
     bool operator==(const StoredDocument&) const = default;
 };
 

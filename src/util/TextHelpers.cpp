@@ -95,19 +95,31 @@ QString TitleCase(const QString& text)
     return result;
 }
 
-int DigitsToNumber(const QString& text)
+namespace {
+
+template <typename Number> Number saturatedDigits(const QString& text)
 {
-    if (text.isEmpty())
-        return 0;
-    constexpr int kMax = std::numeric_limits<int>::max();
-    int value = 0;
+    constexpr Number kMax = std::numeric_limits<Number>::max();
+    Number value = 0;
     for (const QChar c : text) {
         if (c < u'0' || c > u'9')
             return 0;
-        const int digit = c.unicode() - u'0';
+        const Number digit = c.unicode() - u'0';
         value = value > (kMax - digit) / 10 ? kMax : value * 10 + digit;
     }
     return value;
+}
+
+} // namespace
+
+int DigitsToNumber(const QString& text)
+{
+    return saturatedDigits<int>(text);
+}
+
+qint64 DigitsToPosition(const QString& text)
+{
+    return saturatedDigits<qint64>(text);
 }
 
 QString NthField(const QString& text, QChar separator, int n)

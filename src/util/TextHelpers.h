@@ -43,6 +43,8 @@ QString TitleCase(const QString& text);
 // beyond the int range saturates at INT_MAX, so an over-long number reads as
 // "as large as possible" rather than as a wrapped or unrelated value.
 int DigitsToNumber(const QString& text);
+// The same in 64 bits, for line numbers and positions of texts past 2 GB.
+qint64 DigitsToPosition(const QString& text);
 
 // The n-th (counted from 0) of the fields of text separated by separator;
 // empty when there are not that many fields.

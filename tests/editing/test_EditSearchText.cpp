@@ -33,6 +33,15 @@ Outcome replaceIn(SearchableText& text, const ReplaceRequest& request) {
 
 const char* const kPieces[] = {"a", "A", "b", "-", " ", "ab", "a-", "\n", "\xC3\xA9", "x"};
 
+// Puts Scintilla's gap (where its buffer is split) at `position`, leaving the
+// text and the undo history as they were.
+void moveGapTo(EditControl& edit, qsizetype position) {
+    edit.SendScintilla(EditControl::SCI_SETUNDOCOLLECTION, 0ul);
+    edit.insertBytes(position, "#");
+    edit.SendScintilla(EditControl::SCI_DELETERANGE, static_cast<unsigned long>(position), 1l);
+    edit.SendScintilla(EditControl::SCI_SETUNDOCOLLECTION, 1ul);
+}
+
 } // namespace
 
 class EditSearchTextTest : public QObject {
@@ -46,9 +55,14 @@ class EditSearchTextTest : public QObject {
         plain.select(selStart, selLength);
         Outcome expected = replaceIn(plain, request);
         expected.text = plain.bytes();
+        // The gap where loading leaves it (the end), and inside the text.
+        for (const qsizetype gap : {qsizetype(-1), start.size() / 2})
         for (const bool defer : {false, true}) {
             EditControl edit;
             edit.loadBytes(start, TextEncoding::Utf8, "\n");
+            if (gap >= 0)
+                moveGapTo(edit, gap);
+            QCOMPARE(edit.SendScintilla(EditControl::SCI_GETGAPPOSITION), gap >= 0 ? gap : start.size());
             edit.setSelection(selStart, selLength);
             EditSearchText text(edit, defer);
             Outcome got = replaceIn(text, request);
@@ -101,6 +115,46 @@ private slots:
             compareReplace(start, std::min(a, b), std::abs(a - b), r);
             if (QTest::currentTestFailed())
                 return;
+        }
+    }
+
+    void matchesNearAndFarApartAroundTheGap() {
+        // Matches a byte, just under, at and over the joining distance
+        // apart, and a run of close ones longer than a joined change may
+        // span: each made as held back, the same text as one by one.
+        QByteArray start;
+        for (const qsizetype space : {1, 255, 256, 257, 70000, 3})
+            start += "needle" + QByteArray(space, '.');
+        for (int i = 0; i < 3000; ++i)
+            start += "needle" + QByteArray(i % 40, ' ');
+        start += "nee";
+        ReplaceRequest r;
+        r.findText = QStringLiteral("needle");
+        r.replaceText = QStringLiteral("pin");
+        r.prompt = false;
+        compareReplace(start, 0, 0, r);
+        r.replaceText = QStringLiteral("thread and pin");
+        r.options.wholeWord = true;
+        compareReplace(start, 0, 0, r);
+    }
+
+    void aMatchAcrossTheGapIsFoundAndNothingMoves() {
+        // Every split of "needle" by the gap, and the gap just before and
+        // after it; the search leaves the gap where it was.
+        const QByteArray text = "hay needle hay";
+        for (qsizetype gap = 2; gap <= 12; ++gap) {
+            EditControl edit;
+            edit.loadBytes(text, TextEncoding::Utf8, "\n");
+            moveGapTo(edit, gap);
+            EditSearchText search(edit);
+            for (const bool matchCase : {false, true}) {
+                const auto hit = search.find("needle", 0, text.size(), {false, matchCase});
+                QVERIFY(hit);
+                QCOMPARE(hit->start, qsizetype(4));
+                QVERIFY(!search.find("needle", 5, text.size(), {false, matchCase}));
+                QVERIFY(!search.find("needle", 0, 9, {false, matchCase}));
+            }
+            QCOMPARE(edit.SendScintilla(EditControl::SCI_GETGAPPOSITION), gap);
         }
     }
 
