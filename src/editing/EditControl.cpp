@@ -11,6 +11,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QShowEvent>
 
 #include <algorithm>
 #include <cstring>
@@ -314,7 +315,13 @@ void EditControl::setSelStart(qsizetype start) {
 void EditControl::setSelLength(qsizetype len) {
     const qsizetype start = selStart();
     const qsizetype end = characterBoundary(start + std::clamp<qsizetype>(len, 0, length() - start));
-    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(start), static_cast<long>(end));
+    if (isVisible()) {
+        SendScintilla(SCI_SETSEL, static_cast<unsigned long>(start), static_cast<long>(end));
+    } else {
+        SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(start));
+        SendScintilla(SCI_SETCURRENTPOS, static_cast<unsigned long>(end));
+        scrollWhenShown_ = true;
+    }
     emit stateChanged();
 }
 
@@ -371,7 +378,25 @@ void EditControl::setFirstVisibleLine(int line) {
     SendScintilla(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(std::max(line, 0)));
 }
 
-void EditControl::scrollCaretIntoView() { SendScintilla(SCI_SCROLLCARET); }
+// Scrolling lays out the caret's line, which costs time in proportion to its
+// whole length (seconds for a line of megabytes). A hidden control does not
+// yet have the size it is shown at, and Scintilla drops the layouts it keeps
+// when the window grows: the line would be laid out twice. So a hidden
+// control scrolls once, when it is shown.
+void EditControl::scrollCaretIntoView() {
+    if (isVisible())
+        SendScintilla(SCI_SCROLLCARET);
+    else
+        scrollWhenShown_ = true;
+}
+
+void EditControl::showEvent(QShowEvent* event) {
+    QsciScintillaBase::showEvent(event);
+    if (scrollWhenShown_) {
+        scrollWhenShown_ = false;
+        SendScintilla(SCI_SCROLLCARET);
+    }
+}
 
 void EditControl::showScrollBars(bool vertical, bool horizontal) {
     SendScintilla(SCI_SETVSCROLLBAR, vertical ? 1ul : 0ul);
@@ -591,6 +616,10 @@ void EditControl::applyStrikeOut() {
 }
 
 void EditControl::setColours(const QColor& text, const QColor& background) {
+    // A change of style throws away every line's layout, and laying out a
+    // line of megabytes again takes seconds: the same colours change nothing.
+    if (text.rgb() == textColour().rgb() && background.rgb() == backgroundColour().rgb())
+        return;
     SendScintilla(SCI_STYLESETFORE, static_cast<unsigned long>(STYLE_DEFAULT), text);
     SendScintilla(SCI_STYLESETBACK, static_cast<unsigned long>(STYLE_DEFAULT), background);
     SendScintilla(SCI_STYLECLEARALL);

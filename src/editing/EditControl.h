@@ -74,6 +74,8 @@ public:
 
     int firstVisibleLine() const;
     void setFirstVisibleLine(int line);
+    // While the control is hidden, the caret is brought into view when it is
+    // shown (see showEvent).
     void scrollCaretIntoView();
     // Each scroll bar is shown always or never, not only when the text is
     // longer or wider than the window.
@@ -149,6 +151,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     DocHandle newEmptyDocument(TextEncoding encoding, const QByteArray& lineBreak) const;
@@ -167,6 +170,7 @@ private:
     QHash<DocHandle, quint64> changeCounts_;
     bool modified_ = false;
     bool strikeOut_ = false;
+    bool scrollWhenShown_ = false;
     EditInputHook* inputHook_ = nullptr;
 };
 
