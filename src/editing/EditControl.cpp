@@ -321,6 +321,7 @@ void EditControl::setSelLength(qsizetype len) {
         SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(start));
         SendScintilla(SCI_SETCURRENTPOS, static_cast<unsigned long>(end));
         scrollWhenShown_ = true;
+        firstLineWhenShown_ = -1;
     }
     emit stateChanged();
 }
@@ -376,6 +377,8 @@ int EditControl::firstVisibleLine() const { return SendScintilla(SCI_GETFIRSTVIS
 
 void EditControl::setFirstVisibleLine(int line) {
     SendScintilla(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(std::max(line, 0)));
+    if (scrollWhenShown_)
+        firstLineWhenShown_ = std::max(line, 0);
 }
 
 // Scrolling lays out the caret's line, which costs time in proportion to its
@@ -384,18 +387,25 @@ void EditControl::setFirstVisibleLine(int line) {
 // when the window grows: the line would be laid out twice. So a hidden
 // control scrolls once, when it is shown.
 void EditControl::scrollCaretIntoView() {
-    if (isVisible())
+    if (isVisible()) {
         SendScintilla(SCI_SCROLLCARET);
-    else
+    } else {
         scrollWhenShown_ = true;
+        firstLineWhenShown_ = -1;
+    }
 }
 
 void EditControl::showEvent(QShowEvent* event) {
     QsciScintillaBase::showEvent(event);
+    // In the order the calls came: the scroll to the caret, then a first line
+    // set after it (a switched document's view as its user left it).
     if (scrollWhenShown_) {
-        scrollWhenShown_ = false;
         SendScintilla(SCI_SCROLLCARET);
+        if (firstLineWhenShown_ >= 0)
+            SendScintilla(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(firstLineWhenShown_));
     }
+    scrollWhenShown_ = false;
+    firstLineWhenShown_ = -1;
 }
 
 void EditControl::showScrollBars(bool vertical, bool horizontal) {

@@ -171,6 +171,7 @@ private:
     bool modified_ = false;
     bool strikeOut_ = false;
     bool scrollWhenShown_ = false;
+    int firstLineWhenShown_ = -1;   // a first line set after that scroll, which it wins over
     EditInputHook* inputHook_ = nullptr;
 };
 

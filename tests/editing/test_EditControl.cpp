@@ -75,6 +75,39 @@ private slots:
         edit.setSelection(8, 50);
         QCOMPARE(edit.selLength(), qsizetype(2));
     }
+
+    // A hidden control brings the caret into view when it is shown; a first
+    // line set after the selection still wins, as it does on a shown control.
+    void aHiddenControlScrollsToTheCaretWhenShown_data() {
+        QTest::addColumn<bool>("firstLineAfter");
+        QTest::newRow("selection only") << false;
+        QTest::newRow("first line set after it") << true;
+    }
+
+    void aHiddenControlScrollsToTheCaretWhenShown() {
+        QFETCH(bool, firstLineAfter);
+        EditControl edit;
+        edit.resize(400, 300);
+        QByteArray text;
+        for (int i = 0; i < 3000; ++i)
+            text += "line " + QByteArray::number(i) + "\n";
+        edit.loadBytes(text, TextEncoding::Utf8, "\n");
+        const qsizetype caret = text.indexOf("line 2500");
+        edit.setSelection(caret, 4);
+        if (firstLineAfter)
+            edit.setFirstVisibleLine(7);
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&edit));
+        QCOMPARE(edit.selStart(), caret);
+        QCOMPARE(edit.selectedBytes(), QByteArray("line"));
+        const int first = edit.firstVisibleLine();
+        if (firstLineAfter) {
+            QCOMPARE(first, 7);
+        } else {
+            const auto shown = static_cast<int>(edit.SendScintilla(EditControl::SCI_LINESONSCREEN));
+            QVERIFY2(first <= 2500 && 2500 < first + shown, qPrintable(QString::number(first)));
+        }
+    }
 };
 
 QTEST_MAIN(EditControlTest)
