@@ -108,6 +108,30 @@ private slots:
             QVERIFY2(first <= 2500 && 2500 < first + shown, qPrintable(QString::number(first)));
         }
     }
+
+    // A selection set on a hidden control ends a rectangular one left from
+    // before, as it does on a shown control.
+    void aHiddenControlsSelectionIsPlainText_data() {
+        QTest::addColumn<bool>("rectangular");
+        QTest::newRow("after a plain selection") << false;
+        QTest::newRow("after a rectangular selection") << true;
+    }
+
+    void aHiddenControlsSelectionIsPlainText() {
+        QFETCH(bool, rectangular);
+        EditControl edit;
+        edit.loadBytes("abcdef\nghijkl\nmnopqr", TextEncoding::Utf8, "\n");
+        if (rectangular) {
+            edit.SendScintilla(EditControl::SCI_SETRECTANGULARSELECTIONANCHOR, 1ul);
+            edit.SendScintilla(EditControl::SCI_SETRECTANGULARSELECTIONCARET, 17ul);
+            QCOMPARE(edit.SendScintilla(EditControl::SCI_GETSELECTIONMODE), long(EditControl::SC_SEL_RECTANGLE));
+        }
+        edit.setSelection(4, 6);
+        QCOMPARE(edit.SendScintilla(EditControl::SCI_GETSELECTIONMODE), long(EditControl::SC_SEL_STREAM));
+        QCOMPARE(edit.SendScintilla(EditControl::SCI_GETSELECTIONS), 1l);
+        QCOMPARE(edit.selectedBytes(), QByteArray("ef\nghi"));
+        QCOMPARE(edit.caretPosition(), qsizetype(10));
+    }
 };
 
 QTEST_MAIN(EditControlTest)
