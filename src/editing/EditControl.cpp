@@ -11,6 +11,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QShowEvent>
 
 #include <algorithm>
 #include <cstring>
@@ -349,7 +350,14 @@ void EditControl::setSelStart(qsizetype start) {
 void EditControl::setSelLength(qsizetype len) {
     const qsizetype start = selStart();
     const qsizetype end = characterBoundary(start + std::clamp<qsizetype>(len, 0, length() - start));
-    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(start), static_cast<long>(end));
+    if (isVisible()) {
+        SendScintilla(SCI_SETSEL, static_cast<unsigned long>(start), static_cast<long>(end));
+    } else {
+        SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(start));
+        SendScintilla(SCI_SETCURRENTPOS, static_cast<unsigned long>(end));
+        scrollWhenShown_ = true;
+        firstLineWhenShown_ = -1;
+    }
     emit stateChanged();
 }
 
@@ -437,9 +445,36 @@ qsizetype EditControl::firstVisibleLine() const { return SendScintilla(SCI_GETFI
 
 void EditControl::setFirstVisibleLine(qsizetype line) {
     SendScintilla(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(std::max<qsizetype>(line, 0)));
+    if (scrollWhenShown_)
+        firstLineWhenShown_ = std::max<qsizetype>(line, 0);
 }
 
-void EditControl::scrollCaretIntoView() { SendScintilla(SCI_SCROLLCARET); }
+// Scrolling lays out the caret's line, which costs time in proportion to its
+// whole length (seconds for a line of megabytes). A hidden control does not
+// yet have the size it is shown at, and Scintilla drops the layouts it keeps
+// when the window grows: the line would be laid out twice. So a hidden
+// control scrolls once, when it is shown.
+void EditControl::scrollCaretIntoView() {
+    if (isVisible()) {
+        SendScintilla(SCI_SCROLLCARET);
+    } else {
+        scrollWhenShown_ = true;
+        firstLineWhenShown_ = -1;
+    }
+}
+
+void EditControl::showEvent(QShowEvent* event) {
+    QsciScintillaBase::showEvent(event);
+    // In the order the calls came: the scroll to the caret, then a first line
+    // set after it (a switched document's view as its user left it).
+    if (scrollWhenShown_) {
+        SendScintilla(SCI_SCROLLCARET);
+        if (firstLineWhenShown_ >= 0)
+            SendScintilla(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(firstLineWhenShown_));
+    }
+    scrollWhenShown_ = false;
+    firstLineWhenShown_ = -1;
+}
 
 void EditControl::showScrollBars(bool vertical, bool horizontal) {
     SendScintilla(SCI_SETVSCROLLBAR, vertical ? 1ul : 0ul);
@@ -663,6 +698,10 @@ void EditControl::applyStrikeOut() {
 }
 
 void EditControl::setColours(const QColor& text, const QColor& background) {
+    // A change of style throws away every line's layout, and laying out a
+    // line of megabytes again takes seconds: the same colours change nothing.
+    if (text.rgb() == textColour().rgb() && background.rgb() == backgroundColour().rgb())
+        return;
     SendScintilla(SCI_STYLESETFORE, static_cast<unsigned long>(STYLE_DEFAULT), text);
     SendScintilla(SCI_STYLESETBACK, static_cast<unsigned long>(STYLE_DEFAULT), background);
     SendScintilla(SCI_STYLECLEARALL);

@@ -86,6 +86,8 @@ public:
 
     qsizetype firstVisibleLine() const;
     void setFirstVisibleLine(qsizetype line);
+    // While the control is hidden, the caret is brought into view when it is
+    // shown (see showEvent).
     void scrollCaretIntoView();
     // Each scroll bar is shown always or never, not only when the text is
     // longer or wider than the window.
@@ -178,6 +180,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // A document made for `expected` bytes of text (documentOptionsFor).
@@ -199,6 +202,8 @@ private:
     QHash<DocHandle, bool> loadingWish_;   // documents being read: the read-only flag asked for
     bool modified_ = false;
     bool strikeOut_ = false;
+    bool scrollWhenShown_ = false;
+    qsizetype firstLineWhenShown_ = -1;   // a first line set after that scroll, which it wins over
     EditInputHook* inputHook_ = nullptr;
 };
 

@@ -75,6 +75,63 @@ private slots:
         edit.setSelection(8, 50);
         QCOMPARE(edit.selLength(), qsizetype(2));
     }
+
+    // A hidden control brings the caret into view when it is shown; a first
+    // line set after the selection still wins, as it does on a shown control.
+    void aHiddenControlScrollsToTheCaretWhenShown_data() {
+        QTest::addColumn<bool>("firstLineAfter");
+        QTest::newRow("selection only") << false;
+        QTest::newRow("first line set after it") << true;
+    }
+
+    void aHiddenControlScrollsToTheCaretWhenShown() {
+        QFETCH(bool, firstLineAfter);
+        EditControl edit;
+        edit.resize(400, 300);
+        QByteArray text;
+        for (int i = 0; i < 3000; ++i)
+            text += "line " + QByteArray::number(i) + "\n";
+        edit.loadBytes(text, TextEncoding::Utf8, "\n");
+        const qsizetype caret = text.indexOf("line 2500");
+        edit.setSelection(caret, 4);
+        if (firstLineAfter)
+            edit.setFirstVisibleLine(7);
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&edit));
+        QCOMPARE(edit.selStart(), caret);
+        QCOMPARE(edit.selectedBytes(), QByteArray("line"));
+        const int first = edit.firstVisibleLine();
+        if (firstLineAfter) {
+            QCOMPARE(first, 7);
+        } else {
+            const auto shown = static_cast<int>(edit.SendScintilla(EditControl::SCI_LINESONSCREEN));
+            QVERIFY2(first <= 2500 && 2500 < first + shown, qPrintable(QString::number(first)));
+        }
+    }
+
+    // A selection set on a hidden control ends a rectangular one left from
+    // before, as it does on a shown control.
+    void aHiddenControlsSelectionIsPlainText_data() {
+        QTest::addColumn<bool>("rectangular");
+        QTest::newRow("after a plain selection") << false;
+        QTest::newRow("after a rectangular selection") << true;
+    }
+
+    void aHiddenControlsSelectionIsPlainText() {
+        QFETCH(bool, rectangular);
+        EditControl edit;
+        edit.loadBytes("abcdef\nghijkl\nmnopqr", TextEncoding::Utf8, "\n");
+        if (rectangular) {
+            edit.SendScintilla(EditControl::SCI_SETRECTANGULARSELECTIONANCHOR, 1ul);
+            edit.SendScintilla(EditControl::SCI_SETRECTANGULARSELECTIONCARET, 17ul);
+            QCOMPARE(edit.SendScintilla(EditControl::SCI_GETSELECTIONMODE), long(EditControl::SC_SEL_RECTANGLE));
+        }
+        edit.setSelection(4, 6);
+        QCOMPARE(edit.SendScintilla(EditControl::SCI_GETSELECTIONMODE), long(EditControl::SC_SEL_STREAM));
+        QCOMPARE(edit.SendScintilla(EditControl::SCI_GETSELECTIONS), 1l);
+        QCOMPARE(edit.selectedBytes(), QByteArray("ef\nghi"));
+        QCOMPARE(edit.caretPosition(), qsizetype(10));
+    }
 };
 
 QTEST_MAIN(EditControlTest)
