@@ -127,9 +127,7 @@ void FileCommands::FileInsertMnuClick() {
     if (!loaded)
         return;
     keptCopies_.tellAtOpen(chosen->fileName);
-    const qsizetype incoming =
-        edit_.withDocumentText(loaded->doc, [](const char*, qsizetype len) { return len; });
-    if (!edit_.canGrowBy(incoming)) {
+    if (!edit_.canGrowBy(edit_.documentLength(loaded->doc))) {
         edit_.releaseDocument(loaded->doc);
         prompts_.message(QStringLiteral("%1 is not inserted: this document cannot grow past 2 GB. "
                                         "Open the file as a document of its own.")
