@@ -55,12 +55,13 @@ void TMainForm::showBeforeReading() {
 }
 
 bool TMainForm::event(QEvent* event) {
-    // The window paints its widgets on an update request: once that is done
-    // on the screen (an update before the window is exposed paints nothing),
-    // it has been seen, and the reading goes on.
+    // The window's first paint comes when it is exposed (the window itself
+    // is painted first, then its widgets, then the whole is flushed to the
+    // screen). Waiting for a later update request instead would wait for the
+    // caret's first blink, half a second. The slices begin on the next turn
+    // of the event loop, after the flush.
     const bool handled = QMainWindow::event(event);
-    if (readingHeld_ && event->type() == QEvent::UpdateRequest && windowHandle() &&
-        windowHandle()->isExposed()) {
+    if (readingHeld_ && event->type() == QEvent::Paint) {
         readingHeld_ = false;
         files_->loads().setHeld(false);
     }
