@@ -84,6 +84,20 @@ void DocumentLoads::setHeld(bool held) {
     }
 }
 
+void DocumentLoads::complete(DocHandle doc) {
+    const std::shared_ptr<Entry> entry = jobs_.value(doc);
+    if (!entry)
+        return;
+    entry->job->pause();
+    entry->job->runToEnd();
+    onFinished(doc);
+}
+
+void DocumentLoads::completeAll() {
+    for (const DocHandle doc : jobs_.keys())
+        complete(doc);
+}
+
 void DocumentLoads::onFinished(DocHandle doc) {
     const std::shared_ptr<Entry> entry = jobs_.take(doc);
     if (!entry)

@@ -40,6 +40,11 @@ public:
     // A file that cannot be opened gives its error and no document.
     DocumentLoad start(const QString& name, bool messages);
     bool isLoading(DocHandle doc) const { return jobs_.contains(doc); }
+    // Reads the rest of a document (of every document) now, without turning
+    // the event loop, for a command that needs the whole text; finished is
+    // emitted as for a reading that ended by itself.
+    void complete(DocHandle doc);
+    void completeAll();
     bool any() const { return !jobs_.isEmpty(); }
     void selectWhenDone(DocHandle doc, qsizetype start, qsizetype length);
     // Held, nothing is read (documents are made, and wait): the program holds

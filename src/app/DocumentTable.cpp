@@ -84,9 +84,17 @@ bool DocumentTable::RestoreLastDocument() {
     edit_.attachDocument(rec->Text);
     shownFormat_ = rec->format;
     SetModified(rec->Modified);
-    edit_.setSelStart(rec->SelStart);
-    edit_.setSelLength(rec->SelLength);
-    edit_.setFirstVisibleLine(rec->firstVisibleLine);
+    // A document still being read may not reach its caret's place yet: the
+    // caret then waits at the start, and the place is taken when the reading
+    // ends (DocumentLoads keeps it), rather than at the end of what is read.
+    if (!edit_.isShownLoading() || rec->SelStart + rec->SelLength <= edit_.length()) {
+        edit_.setSelStart(rec->SelStart);
+        edit_.setSelLength(rec->SelLength);
+        edit_.setFirstVisibleLine(rec->firstVisibleLine);
+    } else {
+        edit_.setSelStart(0);
+        edit_.setSelLength(0);
+    }
     host_.SetReadOnly(rec->ReadOnly);
     SetCurrentFileName(rec->FileName);
     host_.ShowLineColumn();
@@ -118,9 +126,17 @@ void DocumentTable::SwapWithSlot(int slot) {
     rec->Text = edit_.exchangeDocument(rec->Text);
     std::swap(rec->format, shownFormat_);
 
-    edit_.setSelStart(rec->SelStart);
-    edit_.setSelLength(rec->SelLength);
-    edit_.setFirstVisibleLine(rec->firstVisibleLine);
+    // A document still being read may not reach its caret's place yet: the
+    // caret then waits at the start, and the place is taken when the reading
+    // ends (DocumentLoads keeps it), rather than at the end of what is read.
+    if (!edit_.isShownLoading() || rec->SelStart + rec->SelLength <= edit_.length()) {
+        edit_.setSelStart(rec->SelStart);
+        edit_.setSelLength(rec->SelLength);
+        edit_.setFirstVisibleLine(rec->firstVisibleLine);
+    } else {
+        edit_.setSelStart(0);
+        edit_.setSelLength(0);
+    }
     rec->SelLength = keptSelLength;
     rec->SelStart = keptSelStart;
     rec->firstVisibleLine = keptFirstLine;

@@ -80,6 +80,11 @@ public:
     // True (after telling the user) when the shown document is still being
     // read: it may not be saved, reloaded or inserted into yet.
     bool refuseWhileLoading();
+    // Reads the rest of the shown document (of every document, with all) at
+    // once, for a command that works on the whole text: a search, a print,
+    // a jump to a line. False when no document is left to work on (its
+    // reading failed, and it was closed with the usual message).
+    bool completeReading(bool all);
 
     // Whether a document is shown: the edit control's visibility.
     bool documentShown() const;

@@ -114,6 +114,14 @@ bool FileCommands::refuseWhileLoading() {
     return true;
 }
 
+bool FileCommands::completeReading(bool all) {
+    if (all)
+        loads_->completeAll();
+    else if (documentShown())
+        loads_->complete(edit_.shownDocument());
+    return documentShown();
+}
+
 void FileCommands::FileInsertMnuClick() {
     if (refuseWhileLoading())
         return;

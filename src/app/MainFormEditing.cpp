@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QPoint>
 
+#include "app/FileCommands.h"
 #include "editing/EditControl.h"
 #include "editing/EditKeyHandler.h"
 #include "editing/EditingCommands.h"
@@ -49,7 +50,10 @@ void TMainForm::connectEditingCommands() {
         e.Unindent();
         RefreshModifiedState();
     });
-    bind("SearchGotoLineNumberMnu", [&e] { e.GotoLine(); });
+    bind("SearchGotoLineNumberMnu", [this, &e] {
+        if (files_->completeReading(false))   // every line is there to go to
+            e.GotoLine();
+    });
     // Triggering a checkable item flips its mark first; the flag is the truth.
     bind("WrapMnu", [this] { SetWordWrap(!wordWrap_); });
 }

@@ -1,6 +1,7 @@
 // TMainForm's printing and font commands.
 #include "app/MainForm.h"
 
+#include "app/FileCommands.h"
 #include "app/PrintCommands.h"
 
 namespace tw {
@@ -9,7 +10,11 @@ void TMainForm::connectPrintCommands() {
     printing_ = new PrintCommands(*edit_, *table_, options_, prompts_, [this] { applyEditorFont(); },
                                   this);
     PrintCommands* p = printing_;
-    commands_.bind("FilePrintMnu", "PrintSpdBtn", nullptr, this, [p] { p->FilePrintMnuClick(); });
+    FileCommands* f = files_.get();
+    commands_.bind("FilePrintMnu", "PrintSpdBtn", nullptr, this, [p, f] {
+        if (f->completeReading(false))   // the whole text, not what has been read so far
+            p->FilePrintMnuClick();
+    });
     commands_.bind("FilePrintSetupMnu", nullptr, nullptr, this,
                    [p] { p->FilePrintSetupMnuClick(); });
     commands_.bind("OptionsFontMnu", nullptr, nullptr, this, [p] { p->OptionsFontMnuClick(); });

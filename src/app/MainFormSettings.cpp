@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/DocumentLoads.h"
 #include "app/DocumentTable.h"
 #include "app/FileCommands.h"
 #include "app/LaunchArea.h"
@@ -162,6 +163,8 @@ void TMainForm::loadStartupDocuments(const QStringList& arguments) {
             rec->ReadOnly = flagOn(doc.readOnly);
             rec->SelStart = doc.selStart;
             rec->SelLength = doc.selLength;
+            // Shown before its reading ends, it cannot take that place yet.
+            files_->loads().selectWhenDone(rec->Text, doc.selStart, doc.selLength);
         }
     }
     if (s.documents.size() > 1 && s.shownTab >= 0 && s.shownTab < table_->tabCount())

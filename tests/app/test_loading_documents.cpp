@@ -3,7 +3,11 @@
 // low and small chunks, so each file takes many turns of the event loop.
 #include <QtTest>
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QLineEdit>
+#include <QDialog>
+#include <QPushButton>
+#include <QTimer>
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -180,6 +184,83 @@ private slots:
         QCOMPARE(fx.currentFileName(), small);
         QCOMPARE(fx.shownText(), QByteArray("small"));
         QVERIFY(MainWindowFixture::readFile(big) == kBig);
+    }
+
+    // A command that works on the whole text reads the rest of the file at
+    // once, before its dialog: a search never misses what is not read yet.
+    void commandsOnTheWholeTextReadTheRestFirst_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("everyDocument");
+        QTest::newRow("find") << "SearchFindMnu" << false;
+        QTest::newRow("search again") << "SearchAgainSpdBtn" << false;
+        QTest::newRow("replace") << "ReplaceSpdBtn" << true;
+        QTest::newRow("goto line") << "SearchGotoLineNumberMnu" << false;
+    }
+
+    void commandsOnTheWholeTextReadTheRestFirst() {
+        QFETCH(QString, command);
+        QFETCH(bool, everyDocument);
+        MainWindowFixture fx(false);
+        TMainForm& form = startReadingSlowly(fx);
+        const QString parked = fx.writeFile("parked.txt", lines(2000));
+        const QString big = fx.writeFile("big.txt", kBig);
+        form.files().OpenAsCurrent(parked, true);
+        form.files().OpenAsCurrent(big, true);
+        QVERIFY(form.Edit()->isShownLoading());
+        fx.prompts.type(std::nullopt);   // Goto's question, cancelled
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        fx.run(command);
+        QCoreApplication::processEvents();   // no dialog (Goto asks through the prompts): the timer goes now
+        QVERIFY(!form.Edit()->isShownLoading());
+        QVERIFY(fx.shownText() + "\n" == kBig);
+        QCOMPARE(loading(form), !everyDocument);
+        QVERIFY(!form.Edit()->isReadOnly() && !form.Edit()->isModified());
+        waitForReading(form);
+        QVERIFY(fx.prompts.unexpected().isEmpty());
+    }
+
+    void aFindBeforeTheReadEndsFindsTheLastLine() {
+        MainWindowFixture fx(false);
+        TMainForm& form = startReadingSlowly(fx);
+        form.files().OpenAsCurrent(fx.writeFile("big.txt", kBig), true);
+        QVERIFY(form.Edit()->isShownLoading());
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->findChild<QLineEdit*>(QStringLiteral("FindEdit"))->setText(QStringLiteral("line 2999 "));
+            dialog->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+        });
+        fx.run("SearchFindMnu");
+        QCOMPARE(form.Edit()->selectedBytes(), QByteArray("line 2999 "));
+        QVERIFY(fx.prompts.texts().isEmpty());
+    }
+
+    // A parked document's caret (from the desktop saved at the last exit)
+    // lies beyond what is read when its tab is shown: it waits at the start
+    // and takes its place when the reading ends.
+    void aCaretBeyondTheReadTextIsPlacedWhenTheReadEnds() {
+        MainWindowFixture fx(false);
+        TMainForm& form = startReadingSlowly(fx);
+        const QString small = fx.writeFile("small.txt", "small\n");
+        const QString big = fx.writeFile("big.txt", kBig);
+        form.files().OpenAsCurrent(small, true);
+        QCOMPARE(form.files().OpenInBackground(big, false, false), OpenOk);
+        const qsizetype place = kBig.indexOf("line 2900 ");
+        DocRecord* rec = form.documents().record(1);
+        rec->SelStart = place;
+        rec->SelLength = 4;
+        form.files().loads().selectWhenDone(rec->Text, place, 4);
+        QCoreApplication::processEvents();   // a chunk or two, far from the place
+        fx.run("NextSpdBtn");
+        QCOMPARE(fx.currentFileName(), big);
+        QVERIFY(form.Edit()->isShownLoading());
+        QCOMPARE(form.Edit()->selStart(), qsizetype(0));
+        waitForReading(form);
+        QCOMPARE(form.Edit()->selStart(), place);
+        QCOMPARE(form.Edit()->selectedBytes(), QByteArray("line"));
     }
 
     void reloadAndInsertReadTheWholeFile() {
