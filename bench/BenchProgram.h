@@ -3,10 +3,14 @@
 // platform unless another is asked for, and a program directory and a folder
 // for generated files of its own.
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 
+#include "app/DocumentLoads.h"
+#include "app/FileCommands.h"
+#include "app/MainForm.h"
 #include "platform/ProgramDirectory.h"
 
 namespace tw::bench {
@@ -21,6 +25,14 @@ inline void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
+}
+
+// A file of 8 MB or more is read a slice per turn of the event loop, so an
+// open is over only when its last slice is in: every figure of a big
+// document is taken after this.
+inline void untilRead(TMainForm& form) {
+    while (form.files().loads().any())
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 struct BenchFolders {

@@ -18,7 +18,6 @@
 #include <unistd.h>
 #include <vector>
 
-#include "app/DocumentLoads.h"
 #include "app/DocumentTable.h"
 #include "app/FileCommands.h"
 #include "app/MainForm.h"
@@ -184,10 +183,7 @@ int main(int argc, char** argv) {
         t.start();
         if (form.files().OpenAsCurrent(big, false) != OpenOk)
             qFatal("the big file was not opened");
-        // A big file is read a slice per turn of the event loop: the open
-        // ends when the last slice is in.
-        while (form.files().loads().any())
-            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        bench::untilRead(form);
         settle();
         EditControl& edit = *form.Edit();
         const qsizetype length = edit.length();

@@ -122,6 +122,7 @@ void bigDocument(TMainForm& form, const QString& path, const QByteArray& origina
                  const QString& sedCopy, ScriptedPrompts& prompts) {
     if (form.files().OpenAsCurrent(path, false) != OpenOk)
         qFatal("the 10 MB file was not opened");
+    bench::untilRead(form);
     settle();
     EditControl& edit = *form.Edit();
     SearchEngine& engine = form.search().engine();
