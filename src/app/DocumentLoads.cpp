@@ -72,6 +72,11 @@ void DocumentLoads::selectWhenDone(DocHandle doc, qsizetype start, qsizetype len
         entry->selection = {start, length};
 }
 
+PendingSelection DocumentLoads::pendingSelection(DocHandle doc) const {
+    const auto entry = jobs_.value(doc);
+    return entry ? entry->selection : PendingSelection{};
+}
+
 void DocumentLoads::setHeld(bool held) {
     if (held == held_)
         return;

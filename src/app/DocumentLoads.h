@@ -47,6 +47,8 @@ public:
     void completeAll();
     bool any() const { return !jobs_.isEmpty(); }
     void selectWhenDone(DocHandle doc, qsizetype start, qsizetype length);
+    // The place waiting for a document's caret (start -1: none, or read).
+    PendingSelection pendingSelection(DocHandle doc) const;
     // Held, nothing is read (documents are made, and wait): the program holds
     // the start-up's files until its window has been painted once, so a huge
     // file never delays the window.

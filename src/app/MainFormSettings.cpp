@@ -288,6 +288,15 @@ void TMainForm::collectStartupDocuments() {
         }
         return;
     }
+    // A document still being read keeps the caret it is to get, unless the
+    // user has put one elsewhere meanwhile.
+    const auto keepPendingSelection = [this](StoredDocument& doc, DocHandle text) {
+        const PendingSelection pending = files_->loads().pendingSelection(text);
+        if (pending.start >= 0 && doc.selStart == 0 && doc.selLength == 0) {
+            doc.selStart = pending.start;
+            doc.selLength = pending.length;
+        }
+    };
     for (int tab = 0; tab < table_->tabCount(); ++tab) {
         const int slot = table_->slotOfTab(tab);
         // The settings file is never reopened as a document at the next start.
@@ -299,8 +308,10 @@ void TMainForm::collectStartupDocuments() {
         if (slot == 0) {
             doc = {bytes(table_->CurrentFileName()), flagValue(edit_->wantedReadOnly()),
                    edit_->selStart(), edit_->selLength()};
+            keepPendingSelection(doc, edit_->shownDocument());
         } else if (const DocRecord* rec = table_->record(slot)) {
             doc = {bytes(rec->FileName), flagValue(rec->ReadOnly), rec->SelStart, rec->SelLength};
+            keepPendingSelection(doc, rec->Text);
         }
         if (slot == 0 && table_->DocCount() > 1)
             s.shownTab = int(s.documents.size());

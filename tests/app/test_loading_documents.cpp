@@ -17,6 +17,8 @@
 #include "app/FileCommands.h"
 #include "editing/EditControl.h"
 #include "platform/TextFileReader.h"
+#include "settings/SettingsCodec.h"
+#include "settings/StoredSettings.h"
 #include "support/MainWindowFixture.h"
 
 using namespace tw;
@@ -261,6 +263,27 @@ private slots:
         waitForReading(form);
         QCOMPARE(form.Edit()->selStart(), place);
         QCOMPARE(form.Edit()->selectedBytes(), QByteArray("line"));
+    }
+
+    // Closing the window before the reading ends keeps that place for the
+    // next start, for the shown document and for a parked one.
+    void aCaretStillWaitingIsKeptAtExit() {
+        MainWindowFixture fx(false);
+        TMainForm& form = startReadingSlowly(fx);
+        const QString a = fx.writeFile("a.txt", kBig);
+        const QString b = fx.writeFile("b.txt", kBig);
+        form.files().OpenAsCurrent(a, true);
+        form.files().selectWhenRead(1000, 5);
+        QCOMPARE(form.files().OpenInBackground(b, false, false), OpenOk);
+        DocRecord* parked = form.documents().record(1);
+        form.files().loads().selectWhenDone(parked->Text, 2000, 6);   // shown once and parked again: 0
+        QVERIFY(loading(form));
+        QVERIFY(form.close());
+        const StoredSettings written =
+            readSettings(MainWindowFixture::readFile(fx.programDir() + "tw162.ini"));
+        QCOMPARE(written.documents.size(), 2);
+        QCOMPARE(written.documents[0], (StoredDocument{a.toUtf8(), 0, 1000, 5}));
+        QCOMPARE(written.documents[1], (StoredDocument{b.toUtf8(), 0, 2000, 6}));
     }
 
     void reloadAndInsertReadTheWholeFile() {
