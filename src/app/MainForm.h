@@ -159,7 +159,6 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     void buildWindow();
@@ -222,6 +221,7 @@ private:
     QLabel* panels_[4] = {};
     QProgressBar* loadProgress_ = nullptr;
     bool readingHeld_ = false;
+    void releaseReading();
     QTimer* timer_ = nullptr;
     int timerTag_ = 0;
     bool wordWrap_ = false;

@@ -3,11 +3,14 @@
 // busy cursor comes from DocumentLoads itself.
 #include "app/MainForm.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QProgressBar>
-#include <QWindow>
 #include <QStatusBar>
 #include <QTimer>
+
+#include <functional>
+#include <utility>
 
 #include "app/DocumentLoads.h"
 #include "app/FileCommands.h"
@@ -17,6 +20,36 @@ namespace tw {
 namespace {
 
 constexpr qint64 kProgressShownFrom = 100LL * 1000 * 1000;
+
+// Calls back once, on the turn of the event loop after the first paint of
+// any widget of a window (the paint is flushed to the screen by then). The
+// first paint after the window is exposed paints the widgets that cover it
+// and the window itself only where none does, so the window's own paint
+// event may never come; its next update request waits for the caret's first
+// blink, half a second later.
+class FirstPaintOfWindow : public QObject {
+public:
+    FirstPaintOfWindow(QWidget& window, std::function<void()> painted)
+        : QObject(&window), window_(window), painted_(std::move(painted)) {
+        qApp->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == &window_) {
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                painted_();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+    std::function<void()> painted_;
+};
 
 } // namespace
 
@@ -44,28 +77,20 @@ void TMainForm::connectLoadProgress() {
 }
 
 void TMainForm::showBeforeReading() {
+    if (readingHeld_)
+        new FirstPaintOfWindow(*this, [this] { releaseReading(); });
     show();
     // A window shown but never exposed (started minimised, a display that
     // paints nothing) must not keep its files from being read for long.
     if (readingHeld_)
-        QTimer::singleShot(2000, this, [this] {
-            readingHeld_ = false;
-            files_->loads().setHeld(false);
-        });
+        QTimer::singleShot(2000, this, [this] { releaseReading(); });
 }
 
-bool TMainForm::event(QEvent* event) {
-    // The window's first paint comes when it is exposed (the window itself
-    // is painted first, then its widgets, then the whole is flushed to the
-    // screen). Waiting for a later update request instead would wait for the
-    // caret's first blink, half a second. The slices begin on the next turn
-    // of the event loop, after the flush.
-    const bool handled = QMainWindow::event(event);
-    if (readingHeld_ && event->type() == QEvent::Paint) {
-        readingHeld_ = false;
-        files_->loads().setHeld(false);
-    }
-    return handled;
+void TMainForm::releaseReading() {
+    if (!readingHeld_)
+        return;
+    readingHeld_ = false;
+    files_->loads().setHeld(false);
 }
 
 } // namespace tw
