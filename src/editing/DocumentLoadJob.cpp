@@ -17,13 +17,15 @@ using Sci = QsciScintillaBase;
 class DocumentLoadJob::Sink : public TextSink {
 public:
     explicit Sink(Sci& view) : view_(view) {}
-    // The room is made with the first text, not when the file is opened:
-    // Scintilla fills a new buffer with zeros, which for a huge file takes a
-    // while that should not come before the window is first shown.
+    // The room for the whole text is made with the second chunk, not when
+    // the file is opened: Scintilla fills a new buffer with zeros, which for
+    // a huge file takes a second or so, and by then the window shows the
+    // file's beginning (the job's first slice reads one chunk).
     void expect(qsizetype size) override { expected_ = size; }
     void append(const char* data, qsizetype length) override {
-        if (expected_ > 0)
+        if (expected_ > 0 && appended_)
             view_.SendScintilla(Sci::SCI_ALLOCATE, roomForText(std::exchange(expected_, 0)));
+        appended_ = true;
         noteLineLength(data, length);
         const Unlocked unlocked(view_);
         view_.SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(length), data);
@@ -75,6 +77,7 @@ private:
     };
     Sci& view_;
     qsizetype expected_ = 0;
+    bool appended_ = false;
     qsizetype run_ = 0;       // bytes since the last line break
     qsizetype longest_ = 0;   // the longest run of bytes without a break met so far
 };
@@ -138,9 +141,12 @@ void DocumentLoadJob::cancel() {
 void DocumentLoadJob::slice() {
     QElapsedTimer clock;
     clock.start();
+    // The first slice is one chunk: the window shows the beginning of the
+    // file before the room for all of it is made.
+    const bool first = !std::exchange(sliced_, true);
     do
         step();
-    while (!finished_ && clock.elapsed() < sliceMs_);
+    while (!first && !finished_ && clock.elapsed() < sliceMs_);
     if (!finished_) {
         emit progress(bytesRead(), size());
         timer_.start(0);

@@ -64,6 +64,7 @@ private:
     bool docTaken_ = false;
     bool finished_ = false;
     int sliceMs_ = 25;
+    bool sliced_ = false;   // the first slice has been read
     QTimer timer_;
     DocumentLoad result_;
 };
