@@ -1,10 +1,12 @@
 #include "editing/DocumentLoadJob.h"
 
 #include "editing/DocumentBuffer.h"
+#include "platform/MemoryInfo.h"
 
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <utility>
 
 namespace tw {
@@ -21,7 +23,12 @@ public:
     // the file is opened: Scintilla fills a new buffer with zeros, which for
     // a huge file takes a second or so, and by then the window shows the
     // file's beginning (the job's first slice reads one chunk).
-    void expect(qsizetype size) override { expected_ = size; }
+    void expect(qsizetype size) override {
+        expected_ = size;
+        refusal_ = roomRefusal(size);
+    }
+    // Why the file is not read at all (empty: it is).
+    const QString& refusal() const { return refusal_; }
     void append(const char* data, qsizetype length) override {
         if (expected_ > 0 && appended_)
             view_.SendScintilla(Sci::SCI_ALLOCATE, roomForText(std::exchange(expected_, 0)));
@@ -40,6 +47,21 @@ public:
     }
 
 private:
+    // The text, the room left for typing and the line table (a quarter of
+    // the text is more than source code needs) must fit in the memory the
+    // system can give; small files are not worth asking about.
+    static QString roomRefusal(qsizetype size) {
+        if (size < kCheckedFrom)
+            return QString();
+        const qint64 needed = qint64(roomForText(size)) + size / 4;
+        const std::optional<qint64> available = availableMemory();
+        if (!available || needed <= *available)
+            return QString();
+        return QStringLiteral("it needs about %1 MB of memory, and only %2 MB are free")
+            .arg(needed >> 20).arg(*available >> 20);
+    }
+    static constexpr qsizetype kCheckedFrom = 64 * 1024 * 1024;
+
     // This Scintilla lays out a line in 32-bit offsets to show any of it: a
     // line of 2 GB or more would stop the program the first time it is drawn.
     static constexpr qsizetype kLongestLine = 0x7fffffff;
@@ -77,6 +99,7 @@ private:
     };
     Sci& view_;
     qsizetype expected_ = 0;
+    QString refusal_;
     bool appended_ = false;
     qsizetype run_ = 0;       // bytes since the last line break
     qsizetype longest_ = 0;   // the longest run of bytes without a break met so far
@@ -101,7 +124,7 @@ DocumentLoadJob::DocumentLoadJob(const QString& path, qsizetype chunkSize)
     reading_ = std::make_unique<TextFileReading>(path, *sink_, chunkSize);
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &DocumentLoadJob::slice);
-    if (reading_->finished())
+    if (reading_->finished() || !sink_->refusal().isEmpty())
         finish();
 }
 
@@ -169,6 +192,8 @@ void DocumentLoadJob::finish() {
     finished_ = true;
     result_.format = reading_->result().format;
     result_.error = reading_->result().error;
+    if (result_.ok() && !sink_->refusal().isEmpty())
+        result_.error = sink_->refusal();
     if (result_.ok() && view_->SendScintilla(Sci::SCI_GETSTATUS) != Sci::SC_STATUS_OK)
         result_.error = qt_error_string(ENOMEM);
     if (result_.ok() && sink_->lineTooLong())

@@ -16,6 +16,7 @@
 #include "app/DocumentTable.h"
 #include "app/FileCommands.h"
 #include "editing/EditControl.h"
+#include "platform/MemoryInfo.h"
 #include "platform/TextFileReader.h"
 #include "settings/SettingsCodec.h"
 #include "settings/StoredSettings.h"
@@ -284,6 +285,30 @@ private slots:
         QCOMPARE(written.documents.size(), 2);
         QCOMPARE(written.documents[0], (StoredDocument{a.toUtf8(), 0, 1000, 5}));
         QCOMPARE(written.documents[1], (StoredDocument{b.toUtf8(), 0, 2000, 6}));
+    }
+
+    // A file bigger than the memory the system can still give is not read:
+    // filling memory would get the editor killed, unsaved work and all.
+    void aFileThatWouldNotFitInMemoryIsRefused() {
+        MainWindowFixture fx;
+        TMainForm& form = fx.start();
+        const QString huge = fx.path("huge.log");
+        {
+            QFile file(huge);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(100 * 1024 * 1024));   // sparse
+        }
+        fx.prompts.clear();
+        const int before = form.documents().DocCount();
+        QVERIFY(availableMemory().value_or(0) > 50 * 1024 * 1024);   // this machine's, read from the system
+        pretendAvailableMemory(50 * 1024 * 1024);
+        const OpenResult opened = form.files().OpenAsCurrent(huge, true);
+        pretendAvailableMemory(-1);
+        QVERIFY(opened != OpenOk);
+        QCOMPARE(fx.prompts.texts(),
+                 QStringList{QStringLiteral("File \"%1\" cannot be read: it needs about 129 MB of memory, "
+                                            "and only 50 MB are free").arg(huge)});
+        QCOMPARE(form.documents().DocCount(), before);
+        QVERIFY(!loading(form));
     }
 
     void reloadAndInsertReadTheWholeFile() {
