@@ -84,21 +84,25 @@ bool DocumentTable::RestoreLastDocument() {
     edit_.attachDocument(rec->Text);
     shownFormat_ = rec->format;
     SetModified(rec->Modified);
-    // A document still being read may not reach its caret's place yet: the
-    // caret then waits at the start, and the place is taken when the reading
-    // ends (DocumentLoads keeps it), rather than at the end of what is read.
-    if (!edit_.isShownLoading() || rec->SelStart + rec->SelLength <= edit_.length()) {
-        edit_.setSelStart(rec->SelStart);
-        edit_.setSelLength(rec->SelLength);
-        edit_.setFirstVisibleLine(rec->firstVisibleLine);
-    } else {
-        edit_.setSelStart(0);
-        edit_.setSelLength(0);
-    }
+    showSelectionOf(*rec);
     host_.SetReadOnly(rec->ReadOnly);
     SetCurrentFileName(rec->FileName);
     host_.ShowLineColumn();
     return true;
+}
+
+void DocumentTable::showSelectionOf(const DocRecord& rec) {
+    // A document still being read may not reach its caret's place yet: the
+    // caret then waits at the start, and the place is taken when the reading
+    // ends (DocumentLoads keeps it), rather than at the end of what is read.
+    if (edit_.isShownLoading() && rec.SelStart + rec.SelLength > edit_.length()) {
+        edit_.setSelStart(0);
+        edit_.setSelLength(0);
+        return;
+    }
+    edit_.setSelStart(rec.SelStart);
+    edit_.setSelLength(rec.SelLength);
+    edit_.setFirstVisibleLine(rec.firstVisibleLine);
 }
 
 DocRecord& DocumentTable::createParkedRecord() {
@@ -126,17 +130,7 @@ void DocumentTable::SwapWithSlot(int slot) {
     rec->Text = edit_.exchangeDocument(rec->Text);
     std::swap(rec->format, shownFormat_);
 
-    // A document still being read may not reach its caret's place yet: the
-    // caret then waits at the start, and the place is taken when the reading
-    // ends (DocumentLoads keeps it), rather than at the end of what is read.
-    if (!edit_.isShownLoading() || rec->SelStart + rec->SelLength <= edit_.length()) {
-        edit_.setSelStart(rec->SelStart);
-        edit_.setSelLength(rec->SelLength);
-        edit_.setFirstVisibleLine(rec->firstVisibleLine);
-    } else {
-        edit_.setSelStart(0);
-        edit_.setSelLength(0);
-    }
+    showSelectionOf(*rec);
     rec->SelLength = keptSelLength;
     rec->SelStart = keptSelStart;
     rec->firstVisibleLine = keptFirstLine;

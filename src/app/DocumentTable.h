@@ -89,6 +89,8 @@ private:
     void setCaption(int tab, const QString& name);
     bool changedOnDiskWhileModified(int tab) const;
     void releaseRecord(int slot);
+    // Puts the just shown document's caret, selection and first line where its record keeps them.
+    void showSelectionOf(const DocRecord& rec);
 
     EditControl& edit_;
     QTabBar& tabs_;
