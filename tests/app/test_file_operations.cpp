@@ -185,6 +185,32 @@ private slots:
         QCOMPARE(fx.form().lists().FindRecentFile(moved), 0);
     }
 
+    // A move to another volume makes a new file (another device and inode):
+    // the document still knows its file, so neither its save nor coming back
+    // to the window takes the editor's own move for another program's change.
+    void aMoveToAnotherVolumeIsNoChangeOnDisk() {
+        MainWindowFixture fx;
+        const QString a = fx.writeFile("a.txt", "a\n");
+        QTemporaryDir other(QStringLiteral("/dev/shm/tw-move-XXXXXX"));
+        struct stat here {}, there {};
+        if (!other.isValid() || ::stat(QFile::encodeName(a).constData(), &here) != 0 ||
+            ::stat(QFile::encodeName(other.path()).constData(), &there) != 0 ||
+            here.st_dev == there.st_dev)
+            QSKIP("no second volume at /dev/shm");
+        fx.start({a});
+        fx.form().Edit()->setTextBytes("edited");
+        copyMove(fx, "FileMoveMnu", other.path());
+        const QString moved = other.path() + "/a.txt";
+        QCOMPARE(fx.currentFileName(), moved);
+        QVERIFY(!QFile::exists(a));
+        fx.form().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fx.form()));
+        QVERIFY(!fx.form().panelText(1).contains("changed on disk"));
+        fx.run("FileSaveMnu");
+        QCOMPARE(fx.prompts.texts(), QStringList());
+        QCOMPARE(fx.readFile(moved), QByteArray("edited\n"));
+    }
+
     void moveOntoItselfDoesNothingAndOverwriteIsAsked() {
         MainWindowFixture fx;
         const QString a = fx.writeFile("a.txt", "new\n");
