@@ -108,8 +108,9 @@ void TCMForm::showVolume(const QString& root) {
 void TCMForm::prepare(bool move, const QString& fileName, const FolderAction& action) {
     action_ = action;
     setWindowTitle(move ? QStringLiteral("Move") : QStringLiteral("Copy"));
+    // The label has a buddy: an "&" of the name is doubled to show as it is.
     label1_->setText((move ? QStringLiteral("Move &File \"%1\" to:") : QStringLiteral("Copy &File \"%1\" to:"))
-                         .arg(fileName));
+                         .arg(QString(fileName).replace(QLatin1Char('&'), QStringLiteral("&&"))));
     FitLabelHint(label1_, width());
 }
 

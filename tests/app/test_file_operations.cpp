@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QTimer>
 #include <QTreeView>
 
@@ -209,6 +210,23 @@ private slots:
         fx.run("FileSaveMnu");
         QCOMPARE(fx.prompts.texts(), QStringList());
         QCOMPARE(fx.readFile(moved), QByteArray("edited\n"));
+    }
+
+    // The label's "&F" focuses the folder box; an "&" of the file's name is
+    // shown as it is and adds no second accelerator.
+    void anAmpersandInTheNameIsShownInTheLabel() {
+        MainWindowFixture fx;
+        const QString rd = fx.writeFile("R&D.txt", "rd\n");
+        fx.start({rd});
+        QString label;
+        QTimer::singleShot(0, [&label] {
+            auto* dialog = qobject_cast<TCMForm*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            label = dialog->findChild<QLabel*>("Label1")->text();
+            dialog->reject();
+        });
+        fx.run("FileCopyMnu");
+        QCOMPARE(label, QString("Copy &File \"%1\" to:").arg(QString(rd).replace("&", "&&")));
     }
 
     void moveOntoItselfDoesNothingAndOverwriteIsAsked() {
