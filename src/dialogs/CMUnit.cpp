@@ -22,7 +22,11 @@
 namespace tw {
 
 QString TCMForm::fullFolderForm(const QString& typed) {
-    const QString text = typed.trimmed().isEmpty() ? QStringLiteral("/") : typed;
+    QString text = typed.trimmed().isEmpty() ? QStringLiteral("/") : typed;
+    // "~" is the home folder, as in the shell and the file dialogs; taken
+    // literally it would make a folder named "~" in the current folder.
+    if (text == QLatin1String("~") || text.startsWith(QLatin1String("~/")))
+        text = QDir::homePath() + text.mid(1);
     QString full = QDir::cleanPath(QDir::current().absoluteFilePath(text));
     if (!full.endsWith(QLatin1Char('/')))
         full += QLatin1Char('/');

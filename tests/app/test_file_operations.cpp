@@ -98,6 +98,26 @@ private slots:
         QCOMPARE(fx.prompts.texts(), QStringList());
     }
 
+    // "~" names the home folder, never a folder called "~" in the current one.
+    void aTildeNamesTheHomeFolder() {
+        MainWindowFixture fx;
+        const QString a = fx.writeFile("a.txt", "a\n");
+        QDir(fx.path("")).mkdir("home");
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", fx.path("home").toUtf8());
+        fx.start({a});
+        copyMove(fx, "FileCopyMnu", "~");
+        fx.prompts.answer(Answer::Yes);
+        copyMove(fx, "FileCopyMnu", "~/sub");   // missing: asked, then made
+        qputenv("HOME", home);
+        QCOMPARE(fx.readFile(fx.path("home/a.txt")), QByteArray("a\n"));
+        QCOMPARE(fx.readFile(fx.path("home/sub/a.txt")), QByteArray("a\n"));
+        QCOMPARE(fx.prompts.texts(),
+                 QStringList{QString("Directory \"%1\" does not exist! Do you want to create it?")
+                                 .arg(fx.path("home/sub/"))});
+        QVERIFY(!QFileInfo::exists(QDir::current().filePath("~")));
+    }
+
     void missingFolderIsCreatedOnlyWhenItsParentExists() {
         MainWindowFixture fx;
         const QString a = fx.writeFile("a.txt", "a\n");
