@@ -10,6 +10,7 @@
 #include "lists/FileListHooks.h"
 #include "platform/FileAttributes.h"
 #include "platform/FileOperations.h"
+#include "platform/FileStamp.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/Trash.h"
 #include "settings/EditorOptions.h"
@@ -114,6 +115,10 @@ bool FileOperationCommands::CopyMoveTo(const QString& folder, bool move) {
             !yesDestroys(prompts_, QStringLiteral("File \"%1\" eixsts.  Overwright?").arg(target)))
             return false;
     }
+    // A move to another volume makes a new file: the document knows it as
+    // well as it knew the old one, so its next save asks nothing.
+    const bool stampKnown =
+        move && compareWithDisk(source, table_.shownFormat().stamp) == DiskState::Unchanged;
     const QString result = busy([&](const CopyProgress& progress) {
         return move ? moveReplacing(source, target, progress)
                     : copyFileReplacing(source, target, progress);
@@ -122,8 +127,14 @@ bool FileOperationCommands::CopyMoveTo(const QString& folder, bool move) {
         error(prompts_, failure);
         return false;
     }
-    if (move)
+    if (move) {
+        if (stampKnown) {
+            TextFormat format = table_.shownFormat();
+            format.stamp = currentStamp(target);
+            table_.setShownFormat(format);
+        }
         follow(source, target);
+    }
     return true;
 }
 

@@ -55,7 +55,9 @@ int SortedPosition(const QStringList& entries, const QString& entry) {
 
 QString AddExtensionFilter(const QString& filter, const QString& entry, PathStyle style) {
     const QString mask = QStringLiteral("*") + ExtensionPart(entry, style);
-    if (mask.size() <= 2)
+    // "|" separates the filter's fields: such an extension would split into a
+    // wrong mask.
+    if (mask.size() <= 2 || mask.contains(QLatin1Char('|')))
         return filter;
     const QString item = QStringLiteral("|%1|%1").arg(mask);
     if (filter.contains(item, Qt::CaseInsensitive))

@@ -22,7 +22,11 @@
 namespace tw {
 
 QString TCMForm::fullFolderForm(const QString& typed) {
-    const QString text = typed.trimmed().isEmpty() ? QStringLiteral("/") : typed;
+    QString text = typed.trimmed().isEmpty() ? QStringLiteral("/") : typed;
+    // "~" is the home folder, as in the shell and the file dialogs; taken
+    // literally it would make a folder named "~" in the current folder.
+    if (text == QLatin1String("~") || text.startsWith(QLatin1String("~/")))
+        text = QDir::homePath() + text.mid(1);
     QString full = QDir::cleanPath(QDir::current().absoluteFilePath(text));
     if (!full.endsWith(QLatin1Char('/')))
         full += QLatin1Char('/');
@@ -108,8 +112,9 @@ void TCMForm::showVolume(const QString& root) {
 void TCMForm::prepare(bool move, const QString& fileName, const FolderAction& action) {
     action_ = action;
     setWindowTitle(move ? QStringLiteral("Move") : QStringLiteral("Copy"));
+    // The label has a buddy: an "&" of the name is doubled to show as it is.
     label1_->setText((move ? QStringLiteral("Move &File \"%1\" to:") : QStringLiteral("Copy &File \"%1\" to:"))
-                         .arg(fileName));
+                         .arg(QString(fileName).replace(QLatin1Char('&'), QStringLiteral("&&"))));
     FitLabelHint(label1_, width());
 }
 

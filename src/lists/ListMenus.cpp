@@ -2,6 +2,8 @@
 
 #include <QMenu>
 
+#include "launch/MenuCaptions.h"
+
 namespace tw {
 
 namespace {
@@ -16,6 +18,13 @@ QAction* newEntry(ListMenuKind kind, QObject* parent) {
         break;
     }
     return new TRecentMenuItem(parent);
+}
+
+// Qt takes "&" for an accelerator mark: the name's own ampersands are doubled
+// so the entry shows the name as it is; the "&N " prefix keeps its accelerator.
+QString shownCaption(const QString& caption) {
+    const QString name = StripCaptionNumber(caption);
+    return caption.left(caption.size() - name.size()) + EscapeAmpersands(name);
 }
 
 } // namespace
@@ -41,8 +50,9 @@ void showListEntries(QMenu* menu, ListMenuKind kind, const QStringList& captions
             menu->addAction(entry);
             entries << entry;
         }
-        if (entries.at(i)->text() != captions.at(i))
-            entries.at(i)->setText(captions.at(i));
+        const QString shown = shownCaption(captions.at(i));
+        if (entries.at(i)->text() != shown)
+            entries.at(i)->setText(shown);
     }
 }
 

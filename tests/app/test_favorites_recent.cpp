@@ -47,6 +47,29 @@ private slots:
         QVERIFY(fx.prompts.texts().isEmpty());
     }
 
+    // An "&" in a name is shown as it is, not taken for an accelerator mark;
+    // the entries still open their files and are stored unchanged.
+    void ampersandsInNamesAreShownAsTheyAre() {
+        MainWindowFixture fx;
+        const QString rd = fx.writeFile("R&D.txt", "rd\n");
+        const QString qa = fx.writeFile("Q&A.txt", "qa\n");
+        StoredSettings s = firstRunSettings();
+        s.groups = {StoredGroup{"&1 R&D", {rd.toUtf8()}, -1}};
+        s.favorites = {"&1 " + rd.toUtf8()};
+        s.recentFiles = {"&1 " + qa.toUtf8()};
+        fx.writeSettingsFile(s);
+        TMainForm& form = fx.start();
+        QCOMPARE(fx.submenuCaptions("FileOpenGroupMnu"), QStringList{"&1 R&&D"});
+        QCOMPARE(fx.submenuCaptions("FileFavoritesMnu"), QStringList{"&1 " + QString(rd).replace("&", "&&")});
+        QCOMPARE(fx.submenuCaptions("FileRecentMnu"), QStringList{"&1 " + QString(qa).replace("&", "&&")});
+        fx.chooseEntry("FileRecentMnu", 0);
+        QCOMPARE(fx.currentFileName(), qa);
+        fx.chooseEntry("FileFavoritesMnu", 0);
+        QCOMPARE(fx.currentFileName(), rd);
+        QCOMPARE(form.lists().groups().name(1), QString("R&D"));
+        QVERIFY(fx.prompts.texts().isEmpty());
+    }
+
     void aRecentEntryGoesOnlyWhenItsFileIsReallyMissing_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QStringList>("texts");

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QTimer>
 #include <QTreeView>
 
@@ -97,6 +98,26 @@ private slots:
         QCOMPARE(fx.prompts.texts(), QStringList());
     }
 
+    // "~" names the home folder, never a folder called "~" in the current one.
+    void aTildeNamesTheHomeFolder() {
+        MainWindowFixture fx;
+        const QString a = fx.writeFile("a.txt", "a\n");
+        QDir(fx.path("")).mkdir("home");
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", fx.path("home").toUtf8());
+        fx.start({a});
+        copyMove(fx, "FileCopyMnu", "~");
+        fx.prompts.answer(Answer::Yes);
+        copyMove(fx, "FileCopyMnu", "~/sub");   // missing: asked, then made
+        qputenv("HOME", home);
+        QCOMPARE(fx.readFile(fx.path("home/a.txt")), QByteArray("a\n"));
+        QCOMPARE(fx.readFile(fx.path("home/sub/a.txt")), QByteArray("a\n"));
+        QCOMPARE(fx.prompts.texts(),
+                 QStringList{QString("Directory \"%1\" does not exist! Do you want to create it?")
+                                 .arg(fx.path("home/sub/"))});
+        QVERIFY(!QFileInfo::exists(QDir::current().filePath("~")));
+    }
+
     void missingFolderIsCreatedOnlyWhenItsParentExists() {
         MainWindowFixture fx;
         const QString a = fx.writeFile("a.txt", "a\n");
@@ -183,6 +204,49 @@ private slots:
         QVERIFY(fx.form().lists().IsInOpenGroup(moved));
         QCOMPARE(fx.form().lists().FindFavorite(a), 0);
         QCOMPARE(fx.form().lists().FindRecentFile(moved), 0);
+    }
+
+    // A move to another volume makes a new file (another device and inode):
+    // the document still knows its file, so neither its save nor coming back
+    // to the window takes the editor's own move for another program's change.
+    void aMoveToAnotherVolumeIsNoChangeOnDisk() {
+        MainWindowFixture fx;
+        const QString a = fx.writeFile("a.txt", "a\n");
+        QTemporaryDir other(QStringLiteral("/dev/shm/tw-move-XXXXXX"));
+        struct stat here {}, there {};
+        if (!other.isValid() || ::stat(QFile::encodeName(a).constData(), &here) != 0 ||
+            ::stat(QFile::encodeName(other.path()).constData(), &there) != 0 ||
+            here.st_dev == there.st_dev)
+            QSKIP("no second volume at /dev/shm");
+        fx.start({a});
+        fx.form().Edit()->setTextBytes("edited");
+        copyMove(fx, "FileMoveMnu", other.path());
+        const QString moved = other.path() + "/a.txt";
+        QCOMPARE(fx.currentFileName(), moved);
+        QVERIFY(!QFile::exists(a));
+        fx.form().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fx.form()));
+        QVERIFY(!fx.form().panelText(1).contains("changed on disk"));
+        fx.run("FileSaveMnu");
+        QCOMPARE(fx.prompts.texts(), QStringList());
+        QCOMPARE(fx.readFile(moved), QByteArray("edited\n"));
+    }
+
+    // The label's "&F" focuses the folder box; an "&" of the file's name is
+    // shown as it is and adds no second accelerator.
+    void anAmpersandInTheNameIsShownInTheLabel() {
+        MainWindowFixture fx;
+        const QString rd = fx.writeFile("R&D.txt", "rd\n");
+        fx.start({rd});
+        QString label;
+        QTimer::singleShot(0, [&label] {
+            auto* dialog = qobject_cast<TCMForm*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            label = dialog->findChild<QLabel*>("Label1")->text();
+            dialog->reject();
+        });
+        fx.run("FileCopyMnu");
+        QCOMPARE(label, QString("Copy &File \"%1\" to:").arg(QString(rd).replace("&", "&&")));
     }
 
     void moveOntoItselfDoesNothingAndOverwriteIsAsked() {

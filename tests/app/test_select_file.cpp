@@ -87,6 +87,19 @@ private slots:
         QVERIFY(!form->showPaths());
     }
 
+    // A Linux name may hold the filter's own separator "|": its extension gets
+    // no filter item (it would split into a wrong mask), and it is listed under
+    // "All Files (*.*)".
+    void anExtensionHoldingTheSeparatorAddsNoFilterItem() {
+        form = std::make_unique<TViewForm>(prompts, false, nullptr, PathStyle::Host);
+        form->load({"/p/a.c|h", "/p/b.c"});
+        QCOMPARE(filterItems(), QStringList({"All Files (*.*)", "*.c"}));
+        filter()->setCurrentIndex(1);
+        QCOMPARE(form->entries(), QStringList{"b.c"});
+        filter()->setCurrentIndex(0);
+        QCOMPARE(form->entries(), QStringList({"a.c|h", "b.c"}));
+    }
+
     void typingSelectsByPrefixAndOkSwitches() {
         load();
         QTest::keyClicks(edit(), "Y");
