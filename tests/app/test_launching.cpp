@@ -319,6 +319,28 @@ private slots:
         dialog.hide();
     }
 
+    // Programs built here have no extension: a record of source extensions
+    // alone is saved, and runs the file without its extension.
+    void executeRecordWithoutExecutableExtension() {
+        MainWindowFixture fx;
+        const QString prog = fx.writeFile("prog.c", "int main;\n");
+        TMainForm& form = fx.start({prog});
+        QVERIFY(!fx.isEnabled("ExecuteCurrentFileMnu"));
+        TExeOptForm& dialog = form.launch().exeOptForm();
+        dialog.FormShow(".c");
+        auto* source = child<QLineEdit>(&dialog, "SourceEdit");
+        source->setFocus();
+        QTest::keyClicks(source, "c");
+        QVERIFY(child<QPushButton>(&dialog, "SaveBtn")->isEnabled());
+        child<QPushButton>(&dialog, "SaveBtn")->click();
+        dialog.hide();
+        form.EnableExecuteCurrentFile();
+        QVERIFY(fx.isEnabled("ExecuteCurrentFileMnu"));
+        fx.run("ExecuteCurrentFileMnu");
+        QCOMPARE(fx.starter().starts.at(0).program, fx.path("prog"));
+        QCOMPARE(settingsWritten(fx).execRecords, QList<StoredExecRecord>({{"c", "", 0, 0, 4}}));
+    }
+
     // Every key of both mappings against every mnemonic of the menu bar, and
     // keys wanted twice: the item beats the caption, the first item the later.
     void oneKeyOneCommand() {
