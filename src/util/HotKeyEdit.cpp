@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "util/ShortcutCodes.h"
+
 namespace tw {
 
 HotKeyEdit::HotKeyEdit(QWidget* parent) : QLineEdit(parent) {
@@ -38,6 +40,10 @@ void HotKeyEdit::keyPressEvent(QKeyEvent* event) {
         || key == Qt::Key_Meta || key == Qt::Key_unknown)
         return;
     const QKeySequence chosen(QKeyCombination(mods, Qt::Key(key)));
+    // A key the settings file has no code for (Ctrl+Shift+1 arrives as "!",
+    // Ctrl+[) would be lost at Save: the control keeps the key it had.
+    if (codeFromShortcut(chosen) == 0)
+        return;
     if (chosen != key_) {
         setHotKey(chosen);
         emit hotKeyEdited();

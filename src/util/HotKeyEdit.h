@@ -1,7 +1,8 @@
 #pragma once
 // A hot-key capture control: pressing a key with Ctrl or Alt (Shift may be
 // added) makes it the hot key; a plain key or Shift with a key is not
-// accepted, and Backspace or Delete alone clears it to no key.
+// accepted, nor a key the settings file has no code for; Backspace or Delete
+// alone clears it to no key.
 #include <QKeySequence>
 #include <QLineEdit>
 

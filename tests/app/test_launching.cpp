@@ -341,6 +341,34 @@ private slots:
         QCOMPARE(settingsWritten(fx).execRecords, QList<StoredExecRecord>({{"c", "", 0, 0, 4}}));
     }
 
+    // The hot-key control takes only keys the settings file can hold: a key it
+    // showed but could not store would be lost at Save without a word.
+    void hotKeyControlTakesOnlyStorableKeys() {
+        MainWindowFixture fx;
+        TMainForm& form = fx.start();
+        TRunForm& dialog = form.launch().runForm();
+        dialog.FormShow();
+        auto* program = child<QLineEdit>(&dialog, "ProgEdit");
+        program->setFocus();
+        QTest::keyClicks(program, "/bin/true");
+        auto* hotKey = child<QLineEdit>(&dialog, "HotKey1");
+        hotKey->setFocus();
+        QTest::keyClick(hotKey, Qt::Key_F5, Qt::ControlModifier);
+        const struct { Qt::Key key; Qt::KeyboardModifiers mods; } unstorable[] = {
+            {Qt::Key_Exclam, Qt::ControlModifier | Qt::ShiftModifier},   // Ctrl+Shift+1 on X11
+            {Qt::Key_BracketLeft, Qt::ControlModifier},
+            {Qt::Key_Adiaeresis, Qt::AltModifier},
+        };
+        for (const auto& k : unstorable) {
+            QTest::keyClick(hotKey, k.key, k.mods);
+            QCOMPARE(hotKey->text(), QKeySequence("Ctrl+F5").toString(QKeySequence::NativeText));
+        }
+        child<QPushButton>(&dialog, "SaveBtn")->click();
+        dialog.hide();
+        QCOMPARE(runMenu(form)->actions().at(0)->shortcut(), QKeySequence("Ctrl+F5"));
+        QCOMPARE(form.launch().tables().run.at(0).shortcut, codeFromShortcut(QKeySequence("Ctrl+F5")));
+    }
+
     // Every key of both mappings against every mnemonic of the menu bar, and
     // keys wanted twice: the item beats the caption, the first item the later.
     void oneKeyOneCommand() {
