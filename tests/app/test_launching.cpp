@@ -162,6 +162,30 @@ private slots:
         QVERIFY(!QFile::exists(fx.programDir() + "PWNED"));
     }
 
+    // A program chosen with Browse is a file name: blanks in its folder do not
+    // split it, whether it is started directly or through the batch text.
+    void programWithBlanksInItsNameIsOneProgram() {
+        MainWindowFixture fx;
+        const QString file = fx.writeFile("a.c", "x\n");
+        QVERIFY(QDir().mkpath(fx.path("My Tools")));
+        const QString tool = fx.writeFile("My Tools/show it", "");
+        QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        writeSettingsFile(fx, {}, {runRecord(tool.toUtf8(), "-c $f", "&1 Show"),
+                                   runRecord(tool.toUtf8(), "", "&2 Batch", 0, {"echo %cmd% > out.txt"}),
+                                   runRecord("printf \"%s|\"", "a b", "&3 Typed")});
+        TMainForm& form = fx.start({file});
+        runMenu(form)->actions().at(0)->trigger();
+        QCOMPARE(fx.starter().starts.at(0).program, tool);
+        QCOMPARE(fx.starter().starts.at(0).arguments, QStringList({"-c", "a.c"}));
+        runMenu(form)->actions().at(1)->trigger();
+        runScript(fx.starter().starts.at(1).scriptText, fx.programDir());
+        QCOMPARE(MainWindowFixture::readFile(fx.programDir() + "out.txt"), (tool + "\n").toUtf8());
+        // A program text that names no file is still a typed command line.
+        runMenu(form)->actions().at(2)->trigger();
+        QCOMPARE(fx.starter().starts.at(2).program, QStringLiteral("printf"));
+        QCOMPARE(fx.starter().starts.at(2).arguments, QStringList({"%s|", "a", "b"}));
+    }
+
     void executeCurrentFile() {
         MainWindowFixture fx;
         const QString prog = fx.writeFile("v1.2/prog.c", "");
