@@ -16,6 +16,17 @@ void HotKeyEdit::setHotKey(const QKeySequence& key) {
     setText(key.isEmpty() ? QStringLiteral("None") : key.toString(QKeySequence::NativeText));
 }
 
+bool HotKeyEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+            event->accept();   // comes back as a key press
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
 void HotKeyEdit::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     const Qt::KeyboardModifiers mods =

@@ -393,6 +393,33 @@ private slots:
         QCOMPARE(form.launch().tables().run.at(0).shortcut, codeFromShortcut(QKeySequence("Ctrl+F5")));
     }
 
+    // Inside the hot-key control Alt+letter is a hot key, not the dialog's
+    // mnemonic: Alt+D there must not delete the record, nor Alt+M move away.
+    void hotKeyControlTakesTheDialogsMnemonics() {
+        MainWindowFixture fx;
+        writeSettingsFile(fx, {}, {runRecord("a", "", "&1 A"), runRecord("b", "", "&2 B")});
+        TMainForm& form = fx.start();
+        TRunForm& dialog = form.launch().runForm();
+        dialog.FormShow();
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.editor().scrollTo(1);
+        auto* hotKey = child<QLineEdit>(&dialog, "HotKey1");
+        hotKey->setFocus();
+        fx.prompts.answer(Answer::Yes);   // should Delete ask anyway
+        for (Qt::Key key : {Qt::Key_D, Qt::Key_M, Qt::Key_C}) {
+            QTest::keyClick(hotKey, key, Qt::AltModifier);
+            QCOMPARE(hotKey->text(), QKeySequence(QKeyCombination(Qt::AltModifier, key))
+                                         .toString(QKeySequence::NativeText));
+            QCOMPARE(QApplication::focusWidget(), hotKey);
+        }
+        QCOMPARE(form.launch().tables().run.size(), 2);
+        child<QPushButton>(&dialog, "SaveBtn")->click();
+        dialog.hide();
+        QCOMPARE(runMenu(form)->actions().at(0)->shortcut(), QKeySequence("Alt+C"));
+    }
+
     // Every key of both mappings against every mnemonic of the menu bar, and
     // keys wanted twice: the item beats the caption, the first item the later.
     void oneKeyOneCommand() {
