@@ -3,6 +3,7 @@
 // settings written back, and one owner per key.
 #include <QtTest>
 
+#include <QAbstractButton>
 #include <QDockWidget>
 #include <QLineEdit>
 #include <QMenu>
@@ -445,6 +446,16 @@ private slots:
             }
         }
         // Under mapping 1 Save is on F2, so the Run entry has Ctrl+S.
+        // Nor does a button of the window itself (the output panel's) take a
+        // menu's mnemonic: Alt+S would have focused Stop instead of Search.
+        for (QAbstractButton* button : form.findChildren<QAbstractButton*>()) {
+            if (button->window() != &form)
+                continue;
+            const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
+            for (QAction* title : form.menuBar()->actions())
+                QVERIFY2(mnemonic.isEmpty() || mnemonic != QKeySequence::mnemonic(title->text()),
+                         qPrintable(button->objectName()));
+        }
         QCOMPARE(runMenu(form)->actions().at(0)->shortcut(), QKeySequence("Ctrl+S"));
         QCOMPARE(runMenu(form)->actions().at(1)->shortcut(), QKeySequence("Ctrl+F9"));
         QCOMPARE(runMenu(form)->actions().at(2)->shortcut(), QKeySequence());
