@@ -11,9 +11,11 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QWindow>
 #include <unistd.h>
 
 #include "app/FileCommands.h"
+#include "app/HelpViewer.h"
 #include "app/LaunchArea.h"
 #include "editing/EditControl.h"
 #include "launch/ExecuteOptionsUnit.h"
@@ -419,6 +421,29 @@ private slots:
         child<QPushButton>(&dialog, "SaveBtn")->click();
         dialog.hide();
         QCOMPARE(runMenu(form)->actions().at(0)->shortcut(), QKeySequence("Alt+C"));
+    }
+
+    // Help asked for in a modal editor can be read: the modal dialog does not
+    // block the help window, which would not even scroll.
+    void helpFromAModalEditorIsNotBlockedByIt() {
+        MainWindowFixture fx;
+        TMainForm& form = fx.start();
+        form.show();
+        TRunForm& dialog = form.launch().runForm();
+        dialog.FormShow();
+        dialog.setWindowModality(Qt::ApplicationModal);   // as exec() shows it
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        QWidget* help = form.helpViewer();
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        // Qt's rule: a modal window blocks every window but itself and those it
+        // is an ancestor of, transient ones included.
+        QWindow* modal = QGuiApplication::modalWindow();
+        QCOMPARE(modal, dialog.windowHandle());
+        QVERIFY(modal->isAncestorOf(help->windowHandle(), QWindow::IncludeTransients));
+        dialog.hide();
+        help->hide();
     }
 
     // Every key of both mappings against every mnemonic of the menu bar, and
