@@ -1,9 +1,11 @@
 #include "app/HelpViewer.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace tw {
 
@@ -41,6 +43,12 @@ void HelpViewer::showTopic(const QString& helpFilePath, int topic)
         // The file's suffix says nothing of its format, so name it.
         browser_->setSource(url, QTextDocument::HtmlResource);
     }
+    // Help is mostly asked for from a modal dialog (its Help button, F1), which
+    // blocks every other window: as that dialog's transient the viewer can
+    // be read and scrolled beside it, and stays above it.
+    create();
+    QWindow* modal = QGuiApplication::modalWindow();
+    windowHandle()->setTransientParent(modal != windowHandle() ? modal : nullptr);
     show();
     raise();
     activateWindow();

@@ -85,7 +85,7 @@ TEnvironmentForm& TMainForm::EnvironmentForm() {
     if (!environmentForm_) {
         environmentForm_ = new TEnvironmentForm(this);
         connect(environmentForm_, &TEnvironmentForm::helpRequested, this, [this](int topic) {
-            help_->showTopic(programDirectory() + QStringLiteral("Tarnwick.hlp"), topic);
+            help_->showTopic(programFile(QStringLiteral("Tarnwick.hlp")), topic);
         });
     }
     return *environmentForm_;

@@ -84,7 +84,7 @@ void TMainForm::LoadSettings(const QStringList& arguments, const QByteArray& con
     options_.fontName =
         s.fontName.isEmpty() ? QStringLiteral("Courier New") : textFromStored(s.fontName);
     // A size no font has would leave the text invisible or unreadable.
-    options_.fontSize = s.fontSize >= 1 && s.fontSize <= 400 ? s.fontSize : 10;
+    options_.fontSize = s.fontSize >= 1 && s.fontSize <= kMaxFontSize ? s.fontSize : 10;
     options_.fontBold = fontStyleOn(s.fontBold);
     options_.fontItalic = fontStyleOn(s.fontItalic);
     options_.fontUnderline = fontStyleOn(s.fontUnderline);

@@ -1,5 +1,7 @@
 #include "app/PrintCommands.h"
 
+#include <algorithm>
+
 #include <QPainter>
 #include <QPrinter>
 
@@ -104,8 +106,9 @@ void PrintCommands::OptionsFontMnuClick() {
     }
     const QFont& font = chosen->font;
     options_.fontName = font.family();
+    // The dialog goes up to 512 points; the settings file keeps up to 400.
     if (const int points = qRound(font.pointSizeF()); points > 0)
-        options_.fontSize = points;
+        options_.fontSize = std::min(points, kMaxFontSize);
     options_.fontBold = font.bold();
     options_.fontItalic = font.italic();
     options_.fontUnderline = font.underline();

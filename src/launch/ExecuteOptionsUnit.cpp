@@ -168,7 +168,9 @@ void TExeOptForm::clearFields() {
     action_->button(kNoSaveOrBackup)->setChecked(true);
 }
 
-bool TExeOptForm::enoughData() const { return !source_->text().isEmpty() && !exe_->text().isEmpty(); }
+// Programs here rarely have extensions: an empty executable extension runs the
+// file without its own, so the source extensions alone make a record.
+bool TExeOptForm::enoughData() const { return !source_->text().isEmpty(); }
 
 int TExeOptForm::action() const { return std::max(action_->checkedId(), 0); }
 

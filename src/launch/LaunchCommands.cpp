@@ -114,7 +114,15 @@ void LaunchCommands::runRecord(int number) {
             StoredText(record.parameters), MacroPlace::Parameters, source, prompts_);
         if (!parameters)
             return;
-        CommandLine command(StoredText(record.program) + u' ');
+        // A program text that names a file (Browse puts one there) is that
+        // file, blanks and all; any other text is a typed command line.
+        const QString program = StoredText(record.program);
+        CommandLine command;
+        if (QFileInfo(program).isFile())
+            command.appendFileValue(program);
+        else
+            command.appendText(program);
+        command.appendText(QStringLiteral(" "));
         command.append(*parameters);
         if (record.batchLines.isEmpty()) {
             launcher_.RunCommandLine(command);

@@ -42,7 +42,9 @@ TOutputPanel::TOutputPanel(QWidget* parent) : QWidget(parent) {
     tabs_->setObjectName(QStringLiteral("OutputTabs"));
     tabs_->setTabsClosable(true);
     tabs_->setDocumentMode(true);
-    stop_ = new QPushButton(QStringLiteral("&Stop"), this);
+    // No mnemonic: every letter of a short word is taken by a menu title or
+    // may be a Run hot key, and Alt+S took the focus from the text for Stop.
+    stop_ = new QPushButton(QStringLiteral("Stop"), this);
     stop_->setObjectName(QStringLiteral("StopBtn"));
     stop_->setEnabled(false);
     tabs_->setCornerWidget(stop_, Qt::TopRightCorner);

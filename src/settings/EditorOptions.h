@@ -17,6 +17,9 @@ struct FileDialogSettings {
     QString saveDir;
 };
 
+// The largest font size the settings file keeps; a larger stored one reads as 10.
+inline constexpr int kMaxFontSize = 400;
+
 struct EditorOptions {
     int ColourScheme = 0;
     QColor customText;

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "util/ShortcutCodes.h"
+
 namespace tw {
 
 HotKeyEdit::HotKeyEdit(QWidget* parent) : QLineEdit(parent) {
@@ -12,6 +14,17 @@ HotKeyEdit::HotKeyEdit(QWidget* parent) : QLineEdit(parent) {
 void HotKeyEdit::setHotKey(const QKeySequence& key) {
     key_ = key;
     setText(key.isEmpty() ? QStringLiteral("None") : key.toString(QKeySequence::NativeText));
+}
+
+bool HotKeyEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+            event->accept();   // comes back as a key press
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
 }
 
 void HotKeyEdit::keyPressEvent(QKeyEvent* event) {
@@ -38,6 +51,10 @@ void HotKeyEdit::keyPressEvent(QKeyEvent* event) {
         || key == Qt::Key_Meta || key == Qt::Key_unknown)
         return;
     const QKeySequence chosen(QKeyCombination(mods, Qt::Key(key)));
+    // A key the settings file has no code for (Ctrl+Shift+1 arrives as "!",
+    // Ctrl+[) would be lost at Save: the control keeps the key it had.
+    if (codeFromShortcut(chosen) == 0)
+        return;
     if (chosen != key_) {
         setHotKey(chosen);
         emit hotKeyEdited();

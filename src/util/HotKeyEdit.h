@@ -1,7 +1,9 @@
 #pragma once
 // A hot-key capture control: pressing a key with Ctrl or Alt (Shift may be
 // added) makes it the hot key; a plain key or Shift with a key is not
-// accepted, and Backspace or Delete alone clears it to no key.
+// accepted, nor a key the settings file has no code for; Backspace or Delete
+// alone clears it to no key. While it has the focus, a key with Ctrl or Alt is
+// a hot key, not a shortcut or mnemonic of the dialog (Alt+D is no Delete).
 #include <QKeySequence>
 #include <QLineEdit>
 
@@ -20,6 +22,7 @@ signals:
     void hotKeyEdited();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -3,6 +3,7 @@
 // settings written back, and one owner per key.
 #include <QtTest>
 
+#include <QAbstractButton>
 #include <QDockWidget>
 #include <QLineEdit>
 #include <QMenu>
@@ -10,9 +11,11 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QWindow>
 #include <unistd.h>
 
 #include "app/FileCommands.h"
+#include "app/HelpViewer.h"
 #include "app/LaunchArea.h"
 #include "editing/EditControl.h"
 #include "launch/ExecuteOptionsUnit.h"
@@ -160,6 +163,30 @@ private slots:
                  (name + "|--|answer|").toUtf8());
         QVERIFY(!QFile::exists(fx.path("PWNED")));
         QVERIFY(!QFile::exists(fx.programDir() + "PWNED"));
+    }
+
+    // A program chosen with Browse is a file name: blanks in its folder do not
+    // split it, whether it is started directly or through the batch text.
+    void programWithBlanksInItsNameIsOneProgram() {
+        MainWindowFixture fx;
+        const QString file = fx.writeFile("a.c", "x\n");
+        QVERIFY(QDir().mkpath(fx.path("My Tools")));
+        const QString tool = fx.writeFile("My Tools/show it", "");
+        QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        writeSettingsFile(fx, {}, {runRecord(tool.toUtf8(), "-c $f", "&1 Show"),
+                                   runRecord(tool.toUtf8(), "", "&2 Batch", 0, {"echo %cmd% > out.txt"}),
+                                   runRecord("printf \"%s|\"", "a b", "&3 Typed")});
+        TMainForm& form = fx.start({file});
+        runMenu(form)->actions().at(0)->trigger();
+        QCOMPARE(fx.starter().starts.at(0).program, tool);
+        QCOMPARE(fx.starter().starts.at(0).arguments, QStringList({"-c", "a.c"}));
+        runMenu(form)->actions().at(1)->trigger();
+        runScript(fx.starter().starts.at(1).scriptText, fx.programDir());
+        QCOMPARE(MainWindowFixture::readFile(fx.programDir() + "out.txt"), (tool + "\n").toUtf8());
+        // A program text that names no file is still a typed command line.
+        runMenu(form)->actions().at(2)->trigger();
+        QCOMPARE(fx.starter().starts.at(2).program, QStringLiteral("printf"));
+        QCOMPARE(fx.starter().starts.at(2).arguments, QStringList({"%s|", "a", "b"}));
     }
 
     void executeCurrentFile() {
@@ -319,6 +346,106 @@ private slots:
         dialog.hide();
     }
 
+    // Programs built here have no extension: a record of source extensions
+    // alone is saved, and runs the file without its extension.
+    void executeRecordWithoutExecutableExtension() {
+        MainWindowFixture fx;
+        const QString prog = fx.writeFile("prog.c", "int main;\n");
+        TMainForm& form = fx.start({prog});
+        QVERIFY(!fx.isEnabled("ExecuteCurrentFileMnu"));
+        TExeOptForm& dialog = form.launch().exeOptForm();
+        dialog.FormShow(".c");
+        auto* source = child<QLineEdit>(&dialog, "SourceEdit");
+        source->setFocus();
+        QTest::keyClicks(source, "c");
+        QVERIFY(child<QPushButton>(&dialog, "SaveBtn")->isEnabled());
+        child<QPushButton>(&dialog, "SaveBtn")->click();
+        dialog.hide();
+        form.EnableExecuteCurrentFile();
+        QVERIFY(fx.isEnabled("ExecuteCurrentFileMnu"));
+        fx.run("ExecuteCurrentFileMnu");
+        QCOMPARE(fx.starter().starts.at(0).program, fx.path("prog"));
+        QCOMPARE(settingsWritten(fx).execRecords, QList<StoredExecRecord>({{"c", "", 0, 0, 4}}));
+    }
+
+    // The hot-key control takes only keys the settings file can hold: a key it
+    // showed but could not store would be lost at Save without a word.
+    void hotKeyControlTakesOnlyStorableKeys() {
+        MainWindowFixture fx;
+        TMainForm& form = fx.start();
+        TRunForm& dialog = form.launch().runForm();
+        dialog.FormShow();
+        auto* program = child<QLineEdit>(&dialog, "ProgEdit");
+        program->setFocus();
+        QTest::keyClicks(program, "/bin/true");
+        auto* hotKey = child<QLineEdit>(&dialog, "HotKey1");
+        hotKey->setFocus();
+        QTest::keyClick(hotKey, Qt::Key_F5, Qt::ControlModifier);
+        const struct { Qt::Key key; Qt::KeyboardModifiers mods; } unstorable[] = {
+            {Qt::Key_Exclam, Qt::ControlModifier | Qt::ShiftModifier},   // Ctrl+Shift+1 on X11
+            {Qt::Key_BracketLeft, Qt::ControlModifier},
+            {Qt::Key_Adiaeresis, Qt::AltModifier},
+        };
+        for (const auto& k : unstorable) {
+            QTest::keyClick(hotKey, k.key, k.mods);
+            QCOMPARE(hotKey->text(), QKeySequence("Ctrl+F5").toString(QKeySequence::NativeText));
+        }
+        child<QPushButton>(&dialog, "SaveBtn")->click();
+        dialog.hide();
+        QCOMPARE(runMenu(form)->actions().at(0)->shortcut(), QKeySequence("Ctrl+F5"));
+        QCOMPARE(form.launch().tables().run.at(0).shortcut, codeFromShortcut(QKeySequence("Ctrl+F5")));
+    }
+
+    // Inside the hot-key control Alt+letter is a hot key, not the dialog's
+    // mnemonic: Alt+D there must not delete the record, nor Alt+M move away.
+    void hotKeyControlTakesTheDialogsMnemonics() {
+        MainWindowFixture fx;
+        writeSettingsFile(fx, {}, {runRecord("a", "", "&1 A"), runRecord("b", "", "&2 B")});
+        TMainForm& form = fx.start();
+        TRunForm& dialog = form.launch().runForm();
+        dialog.FormShow();
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.editor().scrollTo(1);
+        auto* hotKey = child<QLineEdit>(&dialog, "HotKey1");
+        hotKey->setFocus();
+        fx.prompts.answer(Answer::Yes);   // should Delete ask anyway
+        for (Qt::Key key : {Qt::Key_D, Qt::Key_M, Qt::Key_C}) {
+            QTest::keyClick(hotKey, key, Qt::AltModifier);
+            QCOMPARE(hotKey->text(), QKeySequence(QKeyCombination(Qt::AltModifier, key))
+                                         .toString(QKeySequence::NativeText));
+            QCOMPARE(QApplication::focusWidget(), hotKey);
+        }
+        QCOMPARE(form.launch().tables().run.size(), 2);
+        child<QPushButton>(&dialog, "SaveBtn")->click();
+        dialog.hide();
+        QCOMPARE(runMenu(form)->actions().at(0)->shortcut(), QKeySequence("Alt+C"));
+    }
+
+    // Help asked for in a modal editor can be read: the modal dialog does not
+    // block the help window, which would not even scroll.
+    void helpFromAModalEditorIsNotBlockedByIt() {
+        MainWindowFixture fx;
+        TMainForm& form = fx.start();
+        form.show();
+        TRunForm& dialog = form.launch().runForm();
+        dialog.FormShow();
+        dialog.setWindowModality(Qt::ApplicationModal);   // as exec() shows it
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        QWidget* help = form.helpViewer();
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        // Qt's rule: a modal window blocks every window but itself and those it
+        // is an ancestor of, transient ones included.
+        QWindow* modal = QGuiApplication::modalWindow();
+        QCOMPARE(modal, dialog.windowHandle());
+        QVERIFY(modal->isAncestorOf(help->windowHandle(), QWindow::IncludeTransients));
+        dialog.hide();
+        help->hide();
+    }
+
     // Every key of both mappings against every mnemonic of the menu bar, and
     // keys wanted twice: the item beats the caption, the first item the later.
     void oneKeyOneCommand() {
@@ -344,6 +471,16 @@ private slots:
             }
         }
         // Under mapping 1 Save is on F2, so the Run entry has Ctrl+S.
+        // Nor does a button of the window itself (the output panel's) take a
+        // menu's mnemonic: Alt+S would have focused Stop instead of Search.
+        for (QAbstractButton* button : form.findChildren<QAbstractButton*>()) {
+            if (button->window() != &form)
+                continue;
+            const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
+            for (QAction* title : form.menuBar()->actions())
+                QVERIFY2(mnemonic.isEmpty() || mnemonic != QKeySequence::mnemonic(title->text()),
+                         qPrintable(button->objectName()));
+        }
         QCOMPARE(runMenu(form)->actions().at(0)->shortcut(), QKeySequence("Ctrl+S"));
         QCOMPARE(runMenu(form)->actions().at(1)->shortcut(), QKeySequence("Ctrl+F9"));
         QCOMPARE(runMenu(form)->actions().at(2)->shortcut(), QKeySequence());

@@ -11,6 +11,7 @@
 #include "app/PrintCommands.h"
 #include "dialogs/ScriptedPrintDialogs.h"
 #include "editing/EditControl.h"
+#include "settings/SettingsCodec.h"
 #include "support/MainWindowFixture.h"
 #include "support/PdfText.h"
 
@@ -248,6 +249,18 @@ private slots:
         QVERIFY(form.Edit()->isModified());
         QCOMPARE(form.panelText(1), QStringLiteral("Modified"));
         QCOMPARE(editColour(form, EditControl::SCI_STYLEGETFORE), QColor(255, 255, 0));
+    }
+
+    // The dialog offers sizes up to 512 points; the settings file keeps up to
+    // 400, so a larger choice is 400 now rather than 10 after the next start.
+    void aFontSizeIsOneTheSettingsFileKeeps() {
+        PrintFixture fx;
+        TMainForm& form = fx.open();
+        fx.dialogs.chooseFont(QFont(QStringLiteral("Liberation Mono"), 500), form.Edit()->textColour());
+        fx.run("OptionsFontMnu");
+        QCOMPARE(form.options().fontSize, 400);
+        form.close();
+        QCOMPARE(readSettings(MainWindowFixture::readFile(fx.programDir() + "tw162.ini")).fontSize, 400);
     }
 
     void cancellingTheFontDialogChangesNothing() {
