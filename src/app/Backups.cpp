@@ -100,13 +100,15 @@ BackupCommands::Outcome BackupCommands::backupParked(int slot) {
     return reportWrite(backup, writeTextFile(backup, edit_.textPieces(rec->Text), rec->format));
 }
 
+// A backup replaces the previous one, so it is written from the whole text:
+// a document still being read is read to its end first.
 void BackupCommands::backupCurrentFile() {
-    if (table_.DocCount() != 0)
+    if (table_.DocCount() != 0 && files_.completeReading(false))
         backupShown();
 }
 
 void BackupCommands::backupAllFiles() {
-    if (table_.DocCount() == 0 || backupShown() == Outcome::Failed)
+    if (table_.DocCount() == 0 || !files_.completeReading(true) || backupShown() == Outcome::Failed)
         return;
     for (int slot = 1; slot < table_.DocCount(); ++slot)
         if (backupParked(slot) == Outcome::Failed)

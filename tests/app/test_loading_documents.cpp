@@ -225,6 +225,40 @@ private slots:
         QVERIFY(fx.prompts.unexpected().isEmpty());
     }
 
+    void backupsDuringTheReadHoldTheWholeText_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("everyDocument");
+        QTest::newRow("current file") << "FileBackupCurrentFileMnu" << false;
+        QTest::newRow("all files") << "FileBackupAllFilesMnu" << true;
+    }
+
+    // A backup replaces the previous one: written from part of a file, it
+    // would leave the user with neither the old backup nor a whole new one.
+    void backupsDuringTheReadHoldTheWholeText() {
+        QFETCH(QString, command);
+        QFETCH(bool, everyDocument);
+        MainWindowFixture fx(false);
+        TMainForm& form = startReadingSlowly(fx);
+        const QByteArray parkedText = lines(2000);
+        const QString parked = fx.writeFile("parked.txt", parkedText);
+        const QString big = fx.writeFile("big.txt", kBig);
+        const QString parkedBackup = fx.writeFile("parked.bak", "old parked backup\n");
+        const QString bigBackup = fx.writeFile("big.bak", "old backup\n");
+        form.files().OpenAsCurrent(parked, true);
+        form.files().OpenAsCurrent(big, true);
+        QVERIFY(form.Edit()->isShownLoading());
+        fx.run(command);
+        QVERIFY(MainWindowFixture::readFile(bigBackup) == kBig);
+        if (everyDocument)
+            QVERIFY(MainWindowFixture::readFile(parkedBackup) == parkedText);
+        else
+            QCOMPARE(MainWindowFixture::readFile(parkedBackup), QByteArray("old parked backup\n"));
+        QVERIFY(!form.Edit()->isModified());
+        waitForReading(form);
+        QVERIFY(fx.shownText() + "\n" == kBig);
+        QVERIFY(fx.prompts.unexpected().isEmpty());
+    }
+
     void aFindBeforeTheReadEndsFindsTheLastLine() {
         MainWindowFixture fx(false);
         TMainForm& form = startReadingSlowly(fx);
