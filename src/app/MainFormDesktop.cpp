@@ -65,9 +65,11 @@ void TMainForm::runIfEnabled(const char* name) {
 
 void TMainForm::openDroppedFiles(const QStringList& names) {
     // As File > Open opens a file: each with its checks and messages; the
-    // last one opened is shown.
+    // last one opened is shown. The limit is told once: the files after it
+    // would only repeat the same message.
     for (const QString& name : names)
-        files_->OpenAsCurrent(name, true);
+        if (files_->OpenAsCurrent(name, true) == LimitReached)
+            break;
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {

@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include "app/DocumentTable.h"
+#include "app/FileCommands.h"
 #include "editing/EditControl.h"
 #include "support/MainWindowFixture.h"
 
@@ -59,6 +60,23 @@ private slots:
         QCOMPARE(fx.prompts.texts(), QStringList{QStringLiteral("File \"%1\" cannot be found")
                                                      .arg(fx.path("gone.txt"))});
         QCOMPARE(fx.currentFileName(), a);
+    }
+
+    // Many files dropped near the limit: those that fit open, and the limit is
+    // told once, not once for every file left over.
+    void filesDroppedPastTheLimitAreToldOnce() {
+        MainWindowFixture fx;
+        const QString doc = fx.writeFile("doc.txt", "x\n");
+        const QStringList dropped{fx.writeFile("a.txt", "a\n"), fx.writeFile("b.txt", "b\n"),
+                                  fx.writeFile("c.txt", "c\n")};
+        TMainForm& form = fx.start({doc});
+        for (int i = 1; i < 254; ++i)
+            form.files().OpenInBackground(doc, false, false);
+        fx.prompts.clear();
+        drop(form.Edit(), dragOf(dropped));
+        QCOMPARE(form.documents().DocCount(), 255);
+        QCOMPARE(fx.currentFileName(), dropped.first());
+        QCOMPARE(fx.prompts.texts(), QStringList{"No more Files can be Opened!"});
     }
 
     void documentKeysWorkUnderBothMappings_data() {
