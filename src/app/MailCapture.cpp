@@ -41,12 +41,18 @@ QString mailDocumentName(const QString& text) {
 
 void FileCommands::MailCapture(SystemClipboard& clipboard) {
     const QString text = clipboard.text();
-    // A document still being read keeps its text and its name.
-    if (!text.startsWith(QLatin1String("From ")) || !documentShown() || edit_.isShownLoading())
+    // A document still being read, or read-only, keeps its text and its
+    // name: renamed without its text replaced, a save would write the old
+    // text under the mail's name.
+    if (!text.startsWith(QLatin1String("From ")) || !documentShown() || edit_.isShownLoading() ||
+        edit_.isReadOnly())
         return;
     clipboard.setText(text);
     edit_.selectAll();
-    edit_.replaceSelection(encodeText(text, table_.shownFormat().encoding));
+    const QByteArray mail = encodeText(text, table_.shownFormat().encoding);
+    edit_.replaceSelection(mail);
+    if (edit_.length() != mail.size())   // refused: the document cannot grow that far
+        return;
     QString folder = options_.dialogs.saveDir;
     if (folder.isEmpty())
         folder = QDir::currentPath();

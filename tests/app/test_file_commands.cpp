@@ -215,6 +215,23 @@ private slots:
         fx.form().files().MailCapture(clipboard);
         QCOMPARE(fx.currentFileName(), fx.path("From a;b[x[asterix]y)zIw'v;u!t].txt"));
     }
+
+    // A read-only document takes no mail: it keeps its text and its name, so
+    // a later save cannot write the file's text under the mail's name.
+    void mailCaptureLeavesAReadOnlyDocumentAlone() {
+        MainWindowFixture fx;
+        const QString file = fx.writeFile("kept.txt", "kept text\n");
+        fx.start({file});
+        fx.form().options().dialogs.saveDir = fx.path(QString());
+        fx.run("OptionsReadOnlyMnu");
+        QVERIFY(fx.form().Edit()->isReadOnly());
+        FakeClipboard clipboard;
+        clipboard.setText(QStringLiteral("From joe\nSubject: hi!\n\nBody"));
+        fx.form().files().MailCapture(clipboard);
+        QCOMPARE(fx.shownText(), QByteArray("kept text"));
+        QCOMPARE(fx.currentFileName(), file);
+        QVERIFY(!fx.form().Edit()->isModified());
+    }
 };
 
 QTEST_MAIN(FileCommandsTest)
