@@ -59,6 +59,13 @@ void FileCommands::MailCapture(SystemClipboard& clipboard) {
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
     table_.SetCurrentFileName(folder + mailDocumentName(text) + QStringLiteral(".txt"));
+    // The document knows no file of that name: one that is there (the same
+    // mail kept earlier) counts as changed on disk, so a save asks before it
+    // writes over it, and a name still free is simply written.
+    TextFormat format = table_.shownFormat();
+    format.stamp = FileStamp{};
+    format.stamp.known = true;
+    table_.setShownFormat(format);
 }
 
 } // namespace tw

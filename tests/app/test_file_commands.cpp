@@ -232,6 +232,31 @@ private slots:
         QCOMPARE(fx.currentFileName(), file);
         QVERIFY(!fx.form().Edit()->isModified());
     }
+
+    // The mail's name may be a file already (the same mail kept before, with
+    // notes added): a save asks before it writes over it.
+    void aCapturedMailDoesNotOverwriteAnExistingFileUnasked() {
+        MainWindowFixture fx;
+        fx.start();
+        fx.form().options().dialogs.saveDir = fx.path(QString());
+        const QString kept = fx.writeFile("From joe[hi].txt", "kept notes\n");
+        fx.run("FileNewMnu");
+        FakeClipboard clipboard;
+        clipboard.setText(QStringLiteral("From joe\nSubject: hi!\n\nBody"));
+        fx.form().files().MailCapture(clipboard);
+        QCOMPARE(fx.currentFileName(), kept);
+        fx.prompts.clear();
+        fx.prompts.answer(Answer::No);
+        fx.run("FileSaveMnu");
+        QCOMPARE(fx.prompts.texts().size(), 1);
+        QVERIFY(fx.prompts.texts().first().contains("has been changed on disk"));
+        QCOMPARE(MainWindowFixture::readFile(kept), QByteArray("kept notes\n"));
+        QVERIFY(fx.form().Edit()->isModified());
+        // A name no file has yet is simply written.
+        QFile::remove(kept);
+        fx.run("FileSaveMnu");
+        QCOMPARE(MainWindowFixture::readFile(kept), QByteArray("From joe\nSubject: hi!\n\nBody\n"));
+    }
 };
 
 QTEST_MAIN(FileCommandsTest)
