@@ -195,6 +195,11 @@ void FileCommands::FileOpenMnuClick() {
         if (!FileNewMnuClick())
             return;
         table_.SetCurrentFileName(chosen->fileName);
+        // No file bears the name yet: one that another program puts there
+        // meanwhile counts as changed on disk, so a save asks first.
+        TextFormat format = table_.shownFormat();
+        format.stamp.known = true;
+        table_.setShownFormat(format);
     }
     options_.dialogs.openDir = DirectoryPart(table_.CurrentFileName());
     if (chosen->readOnlyTicked)

@@ -59,6 +59,25 @@ private slots:
         QCOMPARE(fx.form().options().dialogs.openDir, fx.path(QString()));
     }
 
+    // The name was free when chosen; a file another program puts there
+    // meanwhile is not written over unasked.
+    void aFileMadeMeanwhileUnderAnOpenedFreeNameIsNotOverwrittenUnasked() {
+        MainWindowFixture fx;
+        fx.start();
+        const QString fresh = fx.path("fresh.c");
+        fx.prompts.choose(fresh);
+        fx.run("FileOpenMnu");
+        fx.form().Edit()->insertBytes(0, "int main;");
+        fx.writeFile("fresh.c", "theirs\n");
+        fx.prompts.clear();
+        fx.prompts.answer(Answer::No);
+        fx.run("SaveSpdBtn");
+        QCOMPARE(fx.prompts.texts().size(), 1);
+        QVERIFY(fx.prompts.texts().first().contains("has been changed on disk"));
+        QCOMPARE(MainWindowFixture::readFile(fresh), QByteArray("theirs\n"));
+        QVERIFY(fx.form().Edit()->isModified());
+    }
+
     void readOnlyTickAndReadOnlyFiles() {
         MainWindowFixture fx;
         const QString locked = fx.writeFile("locked.txt", "keep\n");
