@@ -9,7 +9,6 @@
 #include "settings/EditorOptions.h"
 #include "editing/EditControl.h"
 #include "editing/SystemClipboard.h"
-#include "editing/TextCodec.h"
 #include "util/TextHelpers.h"
 
 namespace tw {
@@ -41,12 +40,17 @@ QString mailDocumentName(const QString& text) {
 
 void FileCommands::MailCapture(SystemClipboard& clipboard) {
     const QString text = clipboard.text();
-    // A document still being read keeps its text and its name.
-    if (!text.startsWith(QLatin1String("From ")) || !documentShown() || edit_.isShownLoading())
+    // A document still being read, or a read-only one, keeps its text and
+    // its name: renamed without its text, a Save would write it to the mail's name.
+    if (!text.startsWith(QLatin1String("From ")) || !documentShown() || edit_.isShownLoading() ||
+        edit_.isReadOnly())
         return;
     clipboard.setText(text);
+    // A single-byte document becomes UTF-8 first when the mail holds a
+    // character it cannot, so nothing arrives as a question mark.
+    const QByteArray bytes = edit_.bytesFor(text);
     edit_.selectAll();
-    edit_.replaceSelection(encodeText(text, table_.shownFormat().encoding));
+    edit_.replaceSelection(bytes);
     QString folder = options_.dialogs.saveDir;
     if (folder.isEmpty())
         folder = QDir::currentPath();
