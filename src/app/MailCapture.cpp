@@ -9,7 +9,6 @@
 #include "settings/EditorOptions.h"
 #include "editing/EditControl.h"
 #include "editing/SystemClipboard.h"
-#include "editing/TextCodec.h"
 #include "util/TextHelpers.h"
 
 namespace tw {
@@ -48,10 +47,12 @@ void FileCommands::MailCapture(SystemClipboard& clipboard) {
         edit_.isReadOnly())
         return;
     clipboard.setText(text);
+    // A single-byte document becomes UTF-8 first when the mail holds a
+    // character it cannot, so nothing arrives as a question mark.
+    const QByteArray bytes = edit_.bytesFor(text);
     edit_.selectAll();
-    const QByteArray mail = encodeText(text, table_.shownFormat().encoding);
-    edit_.replaceSelection(mail);
-    if (edit_.length() != mail.size())   // refused: the document cannot grow that far
+    edit_.replaceSelection(bytes);
+    if (edit_.length() != bytes.size())   // refused: the document cannot grow that far
         return;
     QString folder = options_.dialogs.saveDir;
     if (folder.isEmpty())

@@ -105,11 +105,19 @@ void EditKeyHandler::noteIndentOfCaretLine() {
     IndentColumn = std::min<qsizetype>(start - lines.start(line), IndentText.size());
 }
 
+qsizetype EditKeyHandler::columnOf(qsizetype position) const {
+    const EditLines lines(edit_);
+    return lines.charactersBetween(lines.start(lines.lineOf(position)), position);
+}
+
 void EditKeyHandler::typeTab() {
     switch (options_.TabUse) {
     case 1: {
-        // To the next column that is a multiple of 6.
-        const qsizetype column = CaretPosition().column;
+        // To the next column that is a multiple of 6. Over a selection the
+        // spaces replace it, so they count from its start, whichever end the
+        // caret is at.
+        const qsizetype column = edit_.selLength() > 0 ? columnOf(edit_.selStart())
+                                                        : CaretPosition().column;
         typeAsTyped(edit_, QByteArray((column / 6 + 1) * 6 - column, ' '));
         break;
     }

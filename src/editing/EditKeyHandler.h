@@ -53,6 +53,8 @@ private:
     void newLineWithIndent();
     void noteIndentOfCaretLine();
     void applyIndent();
+    // Characters from the start of the line that holds position.
+    qsizetype columnOf(qsizetype position) const;
     void typeTab();
 
     EditControl& edit_;

@@ -106,6 +106,24 @@ private slots:
         QCOMPARE(w.text(), QByteArray("a    bcd        efgh"));
     }
 
+    void tabOverASelectionReachesTheStopFromWhereTheSpacesGo() {
+        // The spaces replace the selection, so they start at its start,
+        // whichever end the caret is at.
+        Window w("abcdefgh");
+        w.form().options().TabUse = 1;
+        w.caretTo(0, 1);
+        w.keys(Qt::Key_Right, Qt::ShiftModifier, 4);   // forwards: caret at column 5
+        w.keys(Qt::Key_Tab);
+        QCOMPARE(w.text(), QByteArray("a     fgh"));
+        QCOMPARE(w.lineColumn(), "1: 7");
+        w.edit->setTextBytes("abcdefgh");
+        w.caretTo(0, 5);
+        w.keys(Qt::Key_Left, Qt::ShiftModifier, 4);    // backwards: caret at column 1
+        w.keys(Qt::Key_Tab);
+        QCOMPARE(w.text(), QByteArray("a     fgh"));
+        QCOMPARE(w.lineColumn(), "1: 7");
+    }
+
     void indentAndUnindentABlockKeepItSelected() {
         Window w("one\n two\nthree\n\tfour\nfive");
         w.edit->setSelection(5, 13);   // from inside line 2 to inside line 4

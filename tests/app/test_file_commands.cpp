@@ -276,6 +276,25 @@ private slots:
         fx.run("FileSaveMnu");
         QCOMPARE(MainWindowFixture::readFile(kept), QByteArray("From joe\nSubject: hi!\n\nBody\n"));
     }
+
+    void mailCaptureKeepsEveryCharacterAndNeverChangesAReadOnlyDocument() {
+        MainWindowFixture fx;
+        fx.start({fx.writeFile("latin.txt", "caf\xE9\n")});   // not UTF-8: a single-byte document
+        fx.form().options().dialogs.saveDir = fx.path(QString());
+        const QString latin = fx.currentFileName();
+        FakeClipboard clipboard;
+        clipboard.setText(QStringLiteral("From a\nSubject: 5 \u20AC\n\nCaf\u00E9 \u20AC"));
+        fx.run("OptionsReadOnlyMnu");
+        fx.form().files().MailCapture(clipboard);
+        QCOMPARE(fx.shownText(), QByteArray("caf\xE9"));
+        QCOMPARE(fx.currentFileName(), latin);
+
+        fx.run("OptionsReadOnlyMnu");
+        fx.form().files().MailCapture(clipboard);
+        QCOMPARE(QString::fromUtf8(fx.shownText()), clipboard.text());
+        QCOMPARE(fx.currentFileName(), fx.path(QStringLiteral("From a[5 ].txt")));
+        fx.discardAll();
+    }
 };
 
 QTEST_MAIN(FileCommandsTest)
